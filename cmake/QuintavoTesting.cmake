@@ -1,0 +1,24 @@
+# quintavo_add_test(name SOURCES a.cpp ... LIBS lib ... [LABELS l ...] [NO_MAIN])
+# One GoogleTest executable registered test by test with CTest. Widget tests
+# run on Qt's offscreen platform; each test gets its data folder in
+# QUINTAVO_TEST_DATA.
+include(GoogleTest)
+function(quintavo_add_test name)
+    cmake_parse_arguments(T "NO_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    find_package(GTest REQUIRED)
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest quintavo_warnings)
+    if(NOT T_NO_MAIN)
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
+    target_compile_definitions(${name} PRIVATE
+        QUINTAVO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
+        QUINTAVO_BUILD_DIR="${CMAKE_BINARY_DIR}")
+    if(NOT T_LABELS)
+        set(T_LABELS unit)
+    endif()
+    gtest_discover_tests(${name}
+        DISCOVERY_TIMEOUT 120
+        PROPERTIES LABELS "${T_LABELS}"
+                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the main build (unit, widget and end-to-end
+# tests), then the core under address and undefined-behaviour sanitizers, the
+# engine hand-off under the thread sanitizer, and short fuzz runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh --test
+jobs=$(nproc)
+
+stage() { printf '\n==== %s ====\n' "$*"; }
+
+stage "main build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build -j "$jobs" --output-on-failure --timeout 600
+
+stage "address and undefined-behaviour sanitizers"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_COMPILER=clang++ -DQUINTAVO_WITH_QT=OFF \
+    -DQUINTAVO_SANITIZE=address,undefined >/dev/null
+cmake --build build-asan -j "$jobs"
+ctest --test-dir build-asan -j "$jobs" --output-on-failure -LE slow --timeout 900
+
+if [ -f tests/engine/CMakeLists.txt ] && grep -q thread tests/engine/CMakeLists.txt; then
+    stage "thread sanitizer"
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DQUINTAVO_WITH_QT=OFF \
+        -DQUINTAVO_SANITIZE=thread >/dev/null
+    cmake --build build-tsan -j "$jobs"
+    ctest --test-dir build-tsan -j "$jobs" --output-on-failure -L thread --timeout 900
+fi
+
+if [ -f tests/fuzz/CMakeLists.txt ]; then
+    stage "fuzzing"
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DQUINTAVO_WITH_QT=OFF -DQUINTAVO_TESTS=ON \
+        -DQUINTAVO_FUZZ=ON >/dev/null
+    cmake --build build-fuzz -j "$jobs"
+    ctest --test-dir build-fuzz --output-on-failure -L fuzz --timeout 900
+fi
+
+stage "all tests passed"

@@ -1,0 +1,3 @@
+#include "vessaro/vessaro.h"
+
+extern "C" bool NoMeaning() { return true; }
