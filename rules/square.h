@@ -25,7 +25,9 @@ enum class Square : std::uint8_t {
 
 constexpr int SquareCount = 64;
 
-constexpr int Ordinal(Square sq) { return static_cast<int>(sq); }
+constexpr int Ordinal(Square sq) {
+    return static_cast<int>(sq);
+}
 
 // Any integer outside 1 ... 64 gives None.
 constexpr Square ToSquare(int ordinal) {
@@ -61,7 +63,11 @@ Square SquareFromName(std::string_view text);
 std::string SquareName(Square sq);
 
 // The engine's 0 ... 63 numbering.
-constexpr int EngineSquare(Square sq) { return Ordinal(sq) - 1; }
-constexpr Square FromEngineSquare(int engineSquare) { return ToSquare(engineSquare + 1); }
+constexpr int EngineSquare(Square sq) {
+    return Ordinal(sq) - 1;
+}
+constexpr Square FromEngineSquare(int engineSquare) {
+    return ToSquare(engineSquare + 1);
+}
 
 } // namespace quintavo
