@@ -1,0 +1,89 @@
+#include "board/engine_hand_off.h"
+
+#include <algorithm>
+
+#include "rules/board_model.h"
+
+namespace quintavo {
+
+EngineHandOff::EngineHandOff(BoardModel& model, engine::TEngineThread::SearchFunction search,
+                             std::function<void()> wakeUi)
+    : m_model(model) {
+    if (!search) return;
+    engine::TEngineThread::Links links;
+    links.ComputerToMove = [this] { return m_model.ComputerToMove(); };
+    links.ReadRequest = [this] {
+        engine::SearchRequest request;
+        const auto& board = m_model.Board();
+        std::copy(board.begin() + 1, board.begin() + 65, request.Letters.begin());
+        request.WhiteToMove = m_model.WhiteToMove();
+        request.Castling = m_model.CastlingAllowed();
+        request.EnPassant = m_model.EnPassant();
+        request.Depth = m_searchDepth.load();
+        return request;
+    };
+    links.Priority = [this] { return m_priority.load(); };
+    // The board refusing the engine's move is not reported.
+    links.MoveSink = [this](Square from, Square to) { (void)m_model.ExecuteMove(from, to); };
+    links.PassDoneHook = [this] { ThinkingPassDone(); };
+    links.WakeUi = std::move(wakeUi);
+    m_thread = std::make_unique<engine::TEngineThread>(std::move(search), std::move(links));
+}
+
+EngineHandOff::~EngineHandOff() = default;
+
+bool EngineHandOff::Thinking() const {
+    return m_thread && m_thread->IsThinking;
+}
+
+void EngineHandOff::SetSearchDepth(int depth) {
+    m_searchDepth = std::clamp(depth, 1, 8);
+}
+
+std::uint64_t EngineHandOff::PassCount() const {
+    return m_thread ? m_thread->PassCount() : 0;
+}
+
+// Mated, stalemated or at a threefold repetition the computer has nothing to
+// play: its thread sleeps and the host is not asked.
+bool EngineHandOff::ComputerCanMove() const {
+    return m_model.ComputerToMove() && m_model.HasLegalMove();
+}
+
+void EngineHandOff::StartThinking() {
+    if (!m_customEngine) {
+        if (!m_thread) return;
+        m_thread->AbortSearch = false;
+        // While the player thinks the thread sleeps instead of cycling.
+        if (ComputerCanMove()) m_thread->Resume();
+        return;
+    }
+    if (!OnCalculateMove || m_model.StopRequested() || !ComputerCanMove()) return;
+    Square from = Square::None;
+    Square to = Square::None;
+    OnCalculateMove(from, to);
+    if (m_model.StopRequested()) return;
+    if (!m_model.ExecuteMove(from, to) && OnCalculationFailed) OnCalculationFailed(from, to);
+}
+
+void EngineHandOff::PauseEngine() {
+    if (m_customEngine || !m_thread) return;
+    m_thread->AbortSearch = true;
+    m_thread->WaitUntilPaused();
+}
+
+void EngineHandOff::ThinkingPassDone() {
+    m_thread->IsThinking = false;
+    m_thread->Suspend();
+    if (!m_thread->AbortSearch) StartThinking();
+}
+
+void EngineHandOff::PollCustomEngine() {
+    if (!m_model.StopRequested() && m_customEngine && m_model.ComputerToMove()) StartThinking();
+}
+
+void EngineHandOff::RunPendingUiJob() {
+    if (m_thread) m_thread->RunPendingUiJob();
+}
+
+} // namespace quintavo

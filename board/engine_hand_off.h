@@ -1,0 +1,70 @@
+// The board's side of the engine protocol: when the engine thread may run,
+// how a stop waits for it, how its move comes back, and the path on which the
+// host supplies the computer's move instead. No Qt, so that the protocol is
+// tested on its own, also under ThreadSanitizer; the board control owns one.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "engine/engine_thread.h"
+#include "rules/board_view.h"
+
+namespace quintavo {
+
+class BoardModel;
+
+class EngineHandOff : public IEngineControl {
+public:
+    using TThreadPriority = engine::TThreadPriority;
+
+    // With a search function the hand-off owns an engine thread (asleep until
+    // the first StartThinking); without one, as for a designed board, none.
+    // wakeUi is called on the engine thread and must make the UI thread call
+    // RunPendingUiJob soon.
+    EngineHandOff(BoardModel& model, engine::TEngineThread::SearchFunction search,
+                  std::function<void()> wakeUi);
+    ~EngineHandOff() override;
+
+    // Properties
+    bool Thinking() const;
+    int SearchDepth() const { return m_searchDepth.load(); }
+    // Kept within 1 ... 8.
+    void SetSearchDepth(int depth);
+    TThreadPriority ThinkingPriority() const { return m_priority.load(); }
+    void SetThinkingPriority(TThreadPriority priority) { m_priority = priority; }
+    bool CustomEngine() const { return m_customEngine; }
+    void SetCustomEngine(bool value) { m_customEngine = value; }
+    bool HasThread() const { return m_thread != nullptr; }
+
+    // Protocol, on the UI thread
+    void StartThinking() override;
+    // The engine part of StopThinking: abort and wait until the thread sleeps.
+    void PauseEngine() override;
+    // Ends every pass of the thread.
+    void ThinkingPassDone();
+    // The custom-engine check of every handled message and poll-timer tick.
+    void PollCustomEngine();
+    // The UI thread's answer to wakeUi.
+    void RunPendingUiJob();
+
+    // Custom-engine events
+    std::function<void(Square& from, Square& to)> OnCalculateMove;
+    std::function<void(Square from, Square to)> OnCalculationFailed;
+
+    // How many passes the thread has made (none while it sleeps).
+    std::uint64_t PassCount() const;
+
+private:
+    bool ComputerCanMove() const;
+
+    BoardModel& m_model;
+    std::atomic<int> m_searchDepth{1};
+    std::atomic<TThreadPriority> m_priority{TThreadPriority::tpNormal};
+    bool m_customEngine = false;
+    std::unique_ptr<engine::TEngineThread> m_thread;
+};
+
+} // namespace quintavo
