@@ -1,7 +1,8 @@
 # quintavo_add_test(name SOURCES a.cpp ... LIBS lib ... [LABELS l ...] [NO_MAIN])
 # One GoogleTest executable registered test by test with CTest. Widget tests
 # run on Qt's offscreen platform; each test gets its data folder in
-# QUINTAVO_TEST_DATA.
+# QUINTAVO_TEST_DATA; screenshots and other things for a person to look at go
+# to QUINTAVO_ARTIFACT_DIR.
 include(GoogleTest)
 function(quintavo_add_test name)
     cmake_parse_arguments(T "NO_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
@@ -13,7 +14,8 @@ function(quintavo_add_test name)
     endif()
     target_compile_definitions(${name} PRIVATE
         QUINTAVO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
-        QUINTAVO_BUILD_DIR="${CMAKE_BINARY_DIR}")
+        QUINTAVO_BUILD_DIR="${CMAKE_BINARY_DIR}"
+        QUINTAVO_ARTIFACT_DIR="${CMAKE_SOURCE_DIR}/test-artifacts")
     if(NOT T_LABELS)
         set(T_LABELS unit)
     endif()
