@@ -1,15 +1,19 @@
-# quintavo_add_test(name SOURCES a.cpp ... LIBS lib ... [LABELS l ...] [NO_MAIN])
+# quintavo_add_test(name SOURCES a.cpp ... LIBS lib ... [LABELS l ...] [NO_MAIN] [QT])
 # One GoogleTest executable registered test by test with CTest. Widget tests
 # run on Qt's offscreen platform; each test gets its data folder in
 # QUINTAVO_TEST_DATA; screenshots and other things for a person to look at go
 # to QUINTAVO_ARTIFACT_DIR.
 include(GoogleTest)
 function(quintavo_add_test name)
-    cmake_parse_arguments(T "NO_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "NO_MAIN;QT" "" "SOURCES;LIBS;LABELS" ${ARGN})
     find_package(GTest REQUIRED)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest quintavo_warnings)
-    if(NOT T_NO_MAIN)
+    if(T_QT)
+        # A QApplication on the offscreen platform unless one is chosen.
+        target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/qt_test_main.cpp)
+        target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::Test)
+    elseif(NOT T_NO_MAIN)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
     target_compile_definitions(${name} PRIVATE
