@@ -1,0 +1,57 @@
+#include "assets/assets.h"
+
+#include "assets/jpeg_image.h"
+
+#include <QFile>
+#include <QIcon>
+
+#include <array>
+
+// Q_INIT_RESOURCE must be used outside any namespace. Calling it from this library also
+// keeps the linker from dropping the compiled resources of a static library.
+static void InitAssetsResource() {
+    Q_INIT_RESOURCE(assets);
+}
+
+namespace quintavo {
+namespace {
+
+constexpr std::array IconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+
+bool LooksLikeJpeg(const QByteArray& data) {
+    return data.size() >= 3 && static_cast<unsigned char>(data[0]) == 0xFF &&
+           static_cast<unsigned char>(data[1]) == 0xD8 &&
+           static_cast<unsigned char>(data[2]) == 0xFF;
+}
+
+} // namespace
+
+void InitAssets() {
+    InitAssetsResource();
+}
+
+QString BuiltInPieceSetPath(int number) {
+    if (number < 0 || number >= BuiltInPieceSetCount) return {};
+    return QStringLiteral(":/quintavo/pieces/set%1.bmp").arg(number);
+}
+
+QString IconPath(int size) {
+    return QStringLiteral(":/quintavo/icons/quintavo-%1.png").arg(size);
+}
+
+QImage LoadPicture(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray data = file.readAll();
+    if (LooksLikeJpeg(data)) return DecodeJpeg(data);
+    return QImage::fromData(data);
+}
+
+QIcon AppIcon() {
+    QIcon icon;
+    for (int size : IconSizes)
+        icon.addFile(IconPath(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace quintavo

@@ -1,0 +1,34 @@
+#pragma once
+// The game's own pictures, compiled into the program as Qt resources: the piece sets,
+// the window pictures and the program icon. Call InitAssets() once before loading any.
+#include <QImage>
+#include <QString>
+
+class QIcon;
+
+namespace quintavo {
+
+// Registers the resources of this static library with the program.
+void InitAssets();
+
+// The board's built-in piece set: 240 x 160, 8 bits per pixel with a palette, 40-pixel cells.
+inline constexpr char DefaultPieceSetPath[] = ":/quintavo/pieces/DEFAULTSET40.bmp";
+inline constexpr int BuiltInPieceSetCount = 9;
+// The nine sets the settings select by number, 0 ... 8; an empty string outside that range.
+QString BuiltInPieceSetPath(int number);
+
+inline constexpr char BackgroundPath[] = ":/quintavo/pictures/background.jpg"; // 630 x 603
+inline constexpr char SplashPath[] = ":/quintavo/pictures/splash.jpg";         // 316 x 90
+inline constexpr char AboutLogoPath[] = ":/quintavo/pictures/about_logo.jpg";  // 142 x 31
+inline constexpr char IconSvgPath[] = ":/quintavo/icons/quintavo.svg";
+// The program icon as a PNG of the given edge (16, 22, 24, 32, 48, 64, 128 or 256).
+QString IconPath(int size);
+
+// Loads a picture from the resources (or any path): JPEGs through DecodeJpeg, everything
+// else through Qt's readers. A missing or damaged picture gives a null image.
+QImage LoadPicture(const QString& path);
+
+// The program icon with every size it comes in.
+QIcon AppIcon();
+
+} // namespace quintavo

@@ -1,0 +1,54 @@
+#pragma once
+// Where the game window's background picture draws its faces. The window places its
+// controls on these rectangles, and the generator draws the picture from the same numbers,
+// so the clickable places and the drawn ones cannot drift apart.
+#include <array>
+
+namespace quintavo::layout {
+
+struct Rect {
+    int x, y, w, h;
+    constexpr int Right() const { return x + w; }  // exclusive
+    constexpr int Bottom() const { return y + h; } // exclusive
+};
+
+inline constexpr Rect Background{0, 0, 630, 603};
+// The picture's darkest edge colour (0xRRGGBB). The window's outline reaches one column
+// beyond the picture (x = 630), and the picture is dark outside the outline; a window that
+// fills its own background with this colour shows no seam, shaped or not.
+inline constexpr unsigned WindowFillRgb = 0x140B05;
+inline constexpr int TitleBarHeight = 25;
+inline constexpr Rect HideButton{594, 4, 16, 16};
+inline constexpr Rect CloseButton{610, 4, 16, 16};
+inline constexpr Rect GameTitle{168, 33, 329, 13};
+inline constexpr Rect Board{16, 61, 400, 400};
+inline constexpr Rect MoveList{437, 111, 178, 354};
+inline constexpr Rect FixedLines{16, 496, 601, 29};
+
+// The command bar, left to right: New, Load, Save, Back, Forward, Start/Stop, Options, Info.
+// The faces are 21 pixels high at top 561; the labels sit on them at top 564.
+inline constexpr int CommandFaceTop = 561;
+inline constexpr int CommandFaceHeight = 21;
+inline constexpr int CommandLabelTop = 564;
+inline constexpr int CommandFaceGap = 6;
+inline constexpr std::array<int, 8> CommandFaceWidths{50, 50, 60, 50, 50, 70, 60, 50};
+
+constexpr std::array<Rect, 8> CommandFaces() {
+    int total = CommandFaceGap * 7;
+    for (int w : CommandFaceWidths)
+        total += w;
+    std::array<Rect, 8> faces{};
+    int x = (Background.w - total) / 2;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        faces[i] = Rect{x, CommandFaceTop, CommandFaceWidths[i], CommandFaceHeight};
+        x += CommandFaceWidths[i] + CommandFaceGap;
+    }
+    return faces;
+}
+
+// The splash window shows its picture at (1, 1) inside a one-pixel frame; the About
+// window shows its logo at (36, 32).
+inline constexpr Rect SplashPicture{1, 1, 316, 90};
+inline constexpr Rect AboutLogo{36, 32, 142, 31};
+
+} // namespace quintavo::layout
