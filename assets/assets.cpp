@@ -17,6 +17,9 @@ namespace quintavo {
 namespace {
 
 constexpr std::array IconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+// Far above any picture of ours or any sensible piece-set bitmap; a path to something
+// huge is refused rather than read into memory.
+constexpr qint64 MaxPictureBytes = 64ll * 1024 * 1024;
 
 bool LooksLikeJpeg(const QByteArray& data) {
     return data.size() >= 3 && static_cast<unsigned char>(data[0]) == 0xFF &&
@@ -41,7 +44,7 @@ QString IconPath(int size) {
 
 QImage LoadPicture(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPictureBytes) return {};
     const QByteArray data = file.readAll();
     if (LooksLikeJpeg(data)) return DecodeJpeg(data);
     return QImage::fromData(data);

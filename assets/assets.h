@@ -25,7 +25,8 @@ inline constexpr char IconSvgPath[] = ":/quintavo/icons/quintavo.svg";
 QString IconPath(int size);
 
 // Loads a picture from the resources (or any path): JPEGs through DecodeJpeg, everything
-// else through Qt's readers. A missing or damaged picture gives a null image.
+// else through Qt's readers. A missing, damaged or oversized (above 64 MiB) picture gives
+// a null image.
 QImage LoadPicture(const QString& path);
 
 // The program icon with every size it comes in.
