@@ -43,6 +43,7 @@ QString IconPath(int size) {
 }
 
 QImage LoadPicture(const QString& path) {
+    if (path.isEmpty()) return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPictureBytes) return {};
     const QByteArray data = file.readAll();
