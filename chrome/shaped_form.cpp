@@ -1,0 +1,243 @@
+#include "chrome/shaped_form.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace quintavo::chrome {
+
+namespace {
+
+struct WinRect {
+    std::int32_t left, top, right, bottom;
+};
+
+// The game window's outline: the rounded top corners, the body, and one row
+// per line of the curved lower edge. Right and bottom are exclusive.
+constexpr std::array<WinRect, 36> GameWindowRects = {{
+    {5, 0, 626, 1},       {3, 1, 628, 2},       {2, 2, 629, 4},       {1, 4, 631, 571},
+    {1, 571, 629, 572},   {2, 572, 628, 573},   {4, 573, 627, 574},   {6, 574, 625, 575},
+    {8, 575, 623, 576},   {10, 576, 621, 577},  {13, 577, 618, 578},  {16, 578, 615, 579},
+    {19, 579, 612, 580},  {22, 580, 608, 581},  {26, 581, 604, 582},  {31, 582, 600, 583},
+    {35, 583, 595, 584},  {40, 584, 590, 585},  {45, 585, 585, 586},  {50, 586, 580, 587},
+    {56, 587, 574, 588},  {62, 588, 568, 589},  {69, 589, 561, 590},  {76, 590, 554, 591},
+    {83, 591, 547, 592},  {92, 592, 539, 593},  {100, 593, 531, 594}, {109, 594, 522, 595},
+    {119, 595, 511, 596}, {129, 596, 501, 597}, {140, 597, 489, 598}, {152, 598, 478, 599},
+    {166, 599, 463, 600}, {180, 600, 448, 601}, {197, 601, 431, 602}, {218, 602, 408, 603},
+}};
+constexpr WinRect GameWindowBounds{1, 0, 631, 603};
+
+std::uint32_t ReadU32(const char* p) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(p[i]);
+    return value;
+}
+
+std::int32_t ReadI32(const char* p) {
+    const std::uint32_t value = ReadU32(p);
+    std::int32_t result;
+    std::memcpy(&result, &value, sizeof result);
+    return result;
+}
+
+void AppendU32(QByteArray& out, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+void AppendI32(QByteArray& out, std::int32_t value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    AppendU32(out, bits);
+}
+
+void AppendRect(QByteArray& out, const WinRect& r) {
+    AppendI32(out, r.left);
+    AppendI32(out, r.top);
+    AppendI32(out, r.right);
+    AppendI32(out, r.bottom);
+}
+
+QByteArray FormatData(const WinRect& bounds, const WinRect* rects, std::size_t count) {
+    QByteArray out;
+    out.reserve(RegionHeaderSize + static_cast<qsizetype>(count) * RegionRectSize);
+    AppendU32(out, RegionHeaderSize);
+    AppendU32(out, 1);
+    AppendU32(out, static_cast<std::uint32_t>(count));
+    AppendU32(out, static_cast<std::uint32_t>(count * RegionRectSize));
+    AppendRect(out, bounds);
+    for (std::size_t i = 0; i < count; ++i) AppendRect(out, rects[i]);
+    return out;
+}
+
+} // namespace
+
+std::optional<QRegion> RegionFromData(QByteArrayView data) {
+    if (data.size() < RegionHeaderSize) return std::nullopt;
+    const char* p = data.data();
+    if (ReadU32(p) != RegionHeaderSize || ReadU32(p + 4) != 1) return std::nullopt;
+    const std::uint64_t count = ReadU32(p + 8);
+    if (count * RegionRectSize > static_cast<std::uint64_t>(data.size() - RegionHeaderSize))
+        return std::nullopt;
+    QRegion region;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const char* r = p + RegionHeaderSize + i * RegionRectSize;
+        const std::int64_t left = ReadI32(r), top = ReadI32(r + 4);
+        const std::int64_t right = ReadI32(r + 8), bottom = ReadI32(r + 12);
+        // Empty rectangles add nothing; sizes beyond int are not a window's.
+        if (right <= left || bottom <= top) continue;
+        if (right - left > std::numeric_limits<int>::max() ||
+            bottom - top > std::numeric_limits<int>::max())
+            return std::nullopt;
+        region += QRect(static_cast<int>(left), static_cast<int>(top),
+                        static_cast<int>(right - left), static_cast<int>(bottom - top));
+    }
+    return region;
+}
+
+QByteArray RegionData(const QRegion& region) {
+    std::vector<WinRect> rects;
+    for (const QRect& r : region)
+        rects.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    const QRect b = region.boundingRect();
+    const WinRect bounds = region.isEmpty()
+                               ? WinRect{0, 0, 0, 0}
+                               : WinRect{b.left(), b.top(), b.left() + b.width(),
+                                         b.top() + b.height()};
+    return FormatData(bounds, rects.data(), rects.size());
+}
+
+QByteArray GameWindowMask2() {
+    const QByteArray data = FormatData(GameWindowBounds, GameWindowRects.data(),
+                                       GameWindowRects.size());
+    QByteArray out;
+    AppendU32(out, static_cast<std::uint32_t>(data.size()));
+    out.append(data);
+    return out;
+}
+
+TShapedForm::TShapedForm(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    PlacedOnParent();
+}
+
+TShapedForm::~TShapedForm() {
+    if (m_watchedParent) m_watchedParent->removeEventFilter(this);
+}
+
+qsizetype TShapedForm::ReadMask2(QByteArrayView stored) {
+    if (stored.size() < 4) return -1;
+    const std::uint64_t count = ReadU32(stored.data());
+    if (count == 0) {
+        m_mask.SetRegion(std::nullopt);
+        return 4;
+    }
+    if (count > static_cast<std::uint64_t>(stored.size() - 4)) return -1;
+    const auto size = static_cast<qsizetype>(count);
+    m_mask.SetRegion(RegionFromData(stored.sliced(4, size)));
+    if (!m_designing && m_mask.HasRegion()) ApplyToWindow();
+    return 4 + size;
+}
+
+QByteArray TShapedForm::WriteMask2() const {
+    QByteArray out;
+    if (!m_mask.HasRegion()) {
+        AppendU32(out, 0);
+        return out;
+    }
+    const QByteArray data = RegionData(*m_mask.Region());
+    AppendU32(out, static_cast<std::uint32_t>(data.size()));
+    out.append(data);
+    return out;
+}
+
+void TShapedForm::SetPicture(const QPixmap& picture) {
+    m_picture = picture;
+    if (parentWidget()) m_mask.SetRegion(std::nullopt);
+    update();
+}
+
+void TShapedForm::SetLeft(int) {
+    move(0, y());
+}
+
+void TShapedForm::SetTop(int) {
+    move(x(), 0);
+}
+
+void TShapedForm::ApplyToWindow() {
+    QWidget* form = window();
+    if (form == this || !m_mask.Region()) return;
+    form->setMask(*m_mask.Region());
+}
+
+void TShapedForm::PlacedOnParent() {
+    if (m_watchedParent) m_watchedParent->removeEventFilter(this);
+    m_watchedParent = parentWidget();
+    if (!m_watchedParent) return;
+    if (m_watchedParent->isWindow()) {
+        const bool visible = m_watchedParent->isVisible();
+        m_watchedParent->setWindowFlags(m_watchedParent->windowFlags() |
+                                        Qt::FramelessWindowHint);
+        if (visible) m_watchedParent->show();
+    }
+    SetTop(0);
+    SetLeft(0);
+    resize(m_watchedParent->size());
+    m_watchedParent->installEventFilter(this);
+}
+
+bool TShapedForm::event(QEvent* event) {
+    if (event->type() == QEvent::ParentChange) PlacedOnParent();
+    // Only the control itself decides where it sits.
+    if (event->type() == QEvent::Move && pos() != QPoint(0, 0)) move(0, 0);
+    return QWidget::event(event);
+}
+
+bool TShapedForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_watchedParent && event->type() == QEvent::Resize)
+        resize(m_watchedParent->size());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TShapedForm::paintEvent(QPaintEvent*) {
+    if (m_picture.isNull()) return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void TShapedForm::mousePressEvent(QMouseEvent* event) {
+    // The press is the control's alone: it neither reaches the parent nor
+    // does anything but move the window.
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    QWidget* form = window();
+    if (form == this) return;
+    if (QWindow* handle = form->windowHandle(); handle && handle->startSystemMove()) return;
+    // No system move (a window system without a window manager): follow the
+    // pointer until the button is released.
+    m_dragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - form->pos();
+}
+
+void TShapedForm::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragging) {
+        if (event->buttons() & Qt::LeftButton)
+            window()->move(event->globalPosition().toPoint() - m_dragOffset);
+        else
+            m_dragging = false;
+    }
+    if (OnMouseMove) OnMouseMove(event->modifiers(), event->position().toPoint());
+}
+
+void TShapedForm::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton) m_dragging = false;
+}
+
+} // namespace quintavo::chrome
