@@ -1,0 +1,175 @@
+// The computer opponent's engine: its own compact position, pseudo-legal move
+// generation with a legality test on making the move, the static evaluation and
+// the iterative-deepening alpha-beta search. Qt-free and free of I/O; one
+// instance belongs to one thread, which may be stopped from another through
+// SetAbortSearch.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+#include "engine/engine_move.h"
+#include "engine/engine_tables.h"
+#include "rules/square.h"
+
+namespace quintavo::engine {
+
+// The board state a search starts from, as the board holds it.
+struct EngineRequest {
+    // The position string's letters in Square order A8 ... H1: "PNBRQK" White,
+    // "pnbrqk" Black, a blank for an empty square.
+    std::array<char, 64> Board{};
+    bool WhiteToMove = true;
+    // CastleSet bits: 1 White king side, 2 White queen side, 4 Black king side,
+    // 8 Black queen side.
+    std::uint8_t CastlingAllowed = 0;
+    Square EnPassant = Square::None;
+    int SearchDepth = 1;
+};
+
+// The start position, White to move, all four castling rights.
+EngineRequest StartRequest();
+
+enum class SearchOutcome {
+    Move,        // Move holds the chosen move
+    NoLegalMove, // the side to move is mated or stalemated: deliver nothing
+    Aborted,     // SetAbortSearch(true) ended the search: discard it
+};
+
+struct SearchResult {
+    SearchOutcome Outcome = SearchOutcome::Aborted;
+    EngineMove Move = 0;
+    int Score = 0; // of the last completed iteration, for the side to move
+    int Depth = 0; // the last completed iteration
+    std::uint64_t Nodes = 0;
+};
+
+// One completed iteration of RunSearch; Line points into the engine and is
+// valid only during the call.
+struct IterationReport {
+    int Depth = 0;
+    int Score = 0;
+    std::uint64_t Nodes = 0;
+    int SelDepth = 0; // deepest ply any node of the search reached so far
+    const EngineMove* Line = nullptr;
+    int LineLength = 0;
+};
+
+class TEngine {
+public:
+    TEngine();
+    TEngine(const TEngine&) = delete;
+    TEngine& operator=(const TEngine&) = delete;
+
+    // Searching
+    // Loads the request, searches it to its SearchDepth and leaves the chosen
+    // move in BestMove(). BestLine survives into the next search and orders
+    // its first iteration.
+    SearchResult RunSearch(const EngineRequest& request);
+    // Safe to call from any thread while RunSearch runs; RunSearch itself
+    // never clears the flag.
+    void SetAbortSearch(bool abort) { m_abortSearch.store(abort, std::memory_order_relaxed); }
+    bool AbortSearch() const { return m_abortSearch.load(std::memory_order_relaxed); }
+    // PlayMove calls that succeeded during the last RunSearch, all iterations.
+    std::uint64_t NodeCount() const { return m_nodes; }
+    // Deepest ply a node of the last RunSearch reached.
+    int SelDepth() const { return m_selDepth; }
+    EngineMove BestMove() const { return m_bestLine[0][0]; }
+    EngineMove BestLine(int ply, int index) const { return m_bestLine[ply][index]; }
+    int BestLineLength(int ply) const { return m_bestLineLength[ply]; }
+    // Called after every iteration that was not aborted.
+    std::function<void(const IterationReport&)> OnIterationDone;
+
+    // Position
+    void LoadEnginePosition(const EngineRequest& request);
+    // The current position as a request (SearchDepth 1).
+    EngineRequest CurrentRequest() const;
+    int SquareColor(int sq) const { return m_squareColor[sq]; }
+    int SquarePiece(int sq) const { return m_squarePiece[sq]; }
+    int SideToMove() const { return m_sideToMove; }
+    int OtherSide() const { return m_otherSide; }
+    int CastleRights() const { return m_castleRights; }
+    int EnPassantSquare() const { return m_enPassantSquare; }
+    int SearchPly() const { return m_searchPly; }
+
+    // Moves
+    // Append the side to move's pseudo-legal moves for the current ply.
+    void GenerateAllMoves();
+    void GenerateCaptureMoves();
+    int PlyMovesStart(int ply) const { return m_plyMovesStart[ply]; }
+    int PlyMovesEnd(int ply) const { return m_plyMovesEnd[ply]; }
+    EngineMove StackMove(int index) const { return m_moveStack[index].Move; }
+    int StackScore(int index) const { return m_moveStack[index].Score; }
+    // False, with the position unchanged, for a move that leaves the own king
+    // attacked or a castling whose squares are blocked or attacked.
+    bool PlayMove(EngineMove move);
+    void UndoMove();
+    bool IsInCheck(int color) const;
+    bool IsAttacked(int sq, int byColor) const;
+    // Leaf count of the generator to the given depth from the current position.
+    std::uint64_t Perft(int depth);
+
+    // Evaluation
+    void BuildPieceSquareValues();
+    int EvaluatePosition() const;
+    int PieceSquareValue(int color, int kind, int sq) const { return m_pieceSquareValue[color][kind][sq]; }
+
+    // Ordering credit of quiet moves; cleared by every RunSearch.
+    int HistoryScore(int from, int to) const { return m_historyScore[from][to]; }
+
+private:
+    struct StackEntry {
+        EngineMove Move;
+        std::int32_t Score;
+    };
+    struct UndoRecord {
+        EngineMove Move;
+        std::int32_t Captured;
+        std::int32_t CastleRights;
+        std::int32_t EnPassantSquare;
+    };
+
+    void AddMove(int from, int to, int flags);
+    void AddPromotions(int from, int to, int flags);
+    int AlphaBeta(int alpha, int beta, int depth);
+    int CaptureSearch(int alpha, int beta);
+    void SelectNextMove(int i);
+    void BoostBestLineMove();
+    bool AtSearchLimit() const;
+    void TakeLine(int ply, EngineMove move);
+    std::uint64_t PerftAt(int depth);
+
+    // Position
+    std::array<std::int32_t, 64> m_squareColor{};
+    std::array<std::int32_t, 64> m_squarePiece{};
+    std::int32_t m_sideToMove = White;
+    std::int32_t m_otherSide = Black;
+    std::int32_t m_castleRights = 0;
+    std::int32_t m_enPassantSquare = -1;
+    std::int32_t m_searchPly = 0;
+
+    // Moves; one extra bound so that generation at the last ply stays inside.
+    std::array<StackEntry, MoveStackSize> m_moveStack{};
+    std::array<std::int32_t, MaxPly + 1> m_plyMovesStart{};
+    std::array<std::int32_t, MaxPly + 1> m_plyMovesEnd{};
+    std::array<UndoRecord, MaxPly> m_undoStack{};
+
+    // Evaluation, fixed at the root of every search
+    std::array<std::array<std::array<std::int32_t, 64>, 6>, 2> m_pieceSquareValue{};
+
+    // Search
+    std::array<std::array<std::int32_t, 64>, 64> m_historyScore{};
+    std::array<std::array<EngineMove, MaxPly>, MaxPly> m_bestLine{};
+    std::array<std::int32_t, MaxPly> m_bestLineLength{};
+    bool m_followBestLine = false;
+    std::atomic<bool> m_abortSearch{false};
+    std::uint64_t m_nodes = 0;
+    int m_selDepth = 0;
+    bool m_rootHasLegalMove = false;
+    bool m_rootMoveWritten = false;
+    EngineMove m_firstLegalRootMove = 0;
+};
+
+} // namespace quintavo::engine

@@ -1,0 +1,187 @@
+#include "engine/engine.h"
+
+#include <utility>
+
+namespace quintavo::engine {
+
+namespace {
+
+constexpr int Infinity = 10000;
+constexpr int BestLineBoost = 10000000;
+// Room a node keeps free on the move stack before it generates; more than any
+// position reached in play can fill.
+constexpr int NodeMoveRoom = 256;
+// Deeper than any search can use: the ply guard ends every line first.
+constexpr int MaxSearchDepth = MaxPly - 1;
+
+} // namespace
+
+SearchResult TEngine::RunSearch(const EngineRequest& request) {
+    LoadEnginePosition(request);
+    BuildPieceSquareValues();
+    for (auto& row : m_historyScore) row.fill(0);
+    m_nodes = 0;
+    m_rootHasLegalMove = false;
+    m_rootMoveWritten = false;
+    m_firstLegalRootMove = 0;
+    m_selDepth = 0;
+
+    int depth = request.SearchDepth;
+    if (depth < 1) depth = 1;
+    if (depth > MaxSearchDepth) depth = MaxSearchDepth;
+
+    SearchResult result;
+    bool aborted = false;
+    for (int d = 1; d <= depth; ++d) {
+        if (AbortSearch()) {
+            aborted = true;
+            break;
+        }
+        m_followBestLine = true;
+        const int score = AlphaBeta(-Infinity, Infinity, d);
+        if (AbortSearch()) {
+            aborted = true;
+            break;
+        }
+        result.Score = score;
+        result.Depth = d;
+        if (!m_rootHasLegalMove) break; // every iteration would find the same nothing
+        if (OnIterationDone) {
+            IterationReport report;
+            report.Depth = d;
+            report.Score = score;
+            report.Nodes = m_nodes;
+            report.SelDepth = m_selDepth;
+            report.Line = m_bestLine[0].data();
+            report.LineLength = m_bestLineLength[0];
+            OnIterationDone(report);
+        }
+    }
+    result.Nodes = m_nodes;
+    if (aborted) {
+        result.Outcome = SearchOutcome::Aborted;
+    } else if (!m_rootHasLegalMove) {
+        result.Outcome = SearchOutcome::NoLegalMove;
+    } else {
+        // Only a score beyond the window (a position play never reaches) can
+        // leave the root without a best move; its first legal move stands in.
+        if (!m_rootMoveWritten) {
+            m_bestLine[0][0] = m_firstLegalRootMove;
+            m_bestLineLength[0] = 1;
+        }
+        result.Outcome = SearchOutcome::Move;
+        result.Move = m_bestLine[0][0];
+    }
+    return result;
+}
+
+bool TEngine::AtSearchLimit() const {
+    return m_searchPly >= MaxPly - 1 ||
+           m_plyMovesStart[m_searchPly] > MoveStackSize - NodeMoveRoom;
+}
+
+void TEngine::TakeLine(int p, EngineMove move) {
+    m_bestLine[p][p] = move;
+    const int end = m_bestLineLength[p + 1];
+    for (int j = p + 1; j < end; ++j) m_bestLine[p][j] = m_bestLine[p + 1][j];
+    m_bestLineLength[p] = end;
+    if (p == 0) m_rootMoveWritten = true;
+}
+
+int TEngine::AlphaBeta(int alpha, int beta, int depth) {
+    if (AbortSearch()) return 0;
+    const int p = m_searchPly;
+    if (p > m_selDepth) m_selDepth = p;
+    if (AtSearchLimit()) {
+        m_bestLineLength[p] = p;
+        return EvaluatePosition();
+    }
+    if (depth == 0) return CaptureSearch(alpha, beta);
+    m_bestLineLength[p] = p;
+    const bool inCheck = IsInCheck(m_sideToMove);
+    if (inCheck) ++depth;
+    GenerateAllMoves();
+    if (m_followBestLine) BoostBestLineMove();
+    bool anyLegal = false;
+    for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {
+        if (AbortSearch()) break;
+        SelectNextMove(i);
+        const EngineMove move = m_moveStack[i].Move;
+        if (!PlayMove(move)) continue;
+        ++m_nodes;
+        if (p == 0 && !m_rootHasLegalMove) {
+            m_rootHasLegalMove = true;
+            m_firstLegalRootMove = move;
+        }
+        anyLegal = true;
+        const int x = -AlphaBeta(-beta, -alpha, depth - 1);
+        UndoMove();
+        if (x > alpha) {
+            m_historyScore[MoveFrom(move)][MoveTo(move)] += depth;
+            if (x >= beta) return beta;
+            alpha = x;
+            TakeLine(p, move);
+        }
+    }
+    if (!anyLegal) return inCheck ? p - Infinity : 0;
+    return alpha;
+}
+
+int TEngine::CaptureSearch(int alpha, int beta) {
+    const int p = m_searchPly;
+    if (p > m_selDepth) m_selDepth = p;
+    m_bestLineLength[p] = p;
+    if (AtSearchLimit()) return EvaluatePosition();
+    const bool inCheck = IsInCheck(m_sideToMove);
+    if (inCheck) {
+        GenerateAllMoves();
+    } else {
+        const int x = EvaluatePosition();
+        if (x >= beta) return beta;
+        if (x > alpha) alpha = x;
+        GenerateCaptureMoves();
+    }
+    if (m_followBestLine) BoostBestLineMove();
+    bool anyLegal = false;
+    for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {
+        SelectNextMove(i);
+        const EngineMove move = m_moveStack[i].Move;
+        if (!PlayMove(move)) continue;
+        ++m_nodes;
+        anyLegal = true;
+        const int x = -CaptureSearch(-beta, -alpha);
+        UndoMove();
+        if (x > alpha) {
+            if (x >= beta) return beta;
+            alpha = x;
+            TakeLine(p, move);
+        }
+    }
+    if (!anyLegal && inCheck) return p - Infinity;
+    return alpha;
+}
+
+void TEngine::SelectNextMove(int i) {
+    const int end = m_plyMovesEnd[m_searchPly];
+    int best = i;
+    for (int j = i + 1; j < end; ++j) {
+        if (m_moveStack[j].Score > m_moveStack[best].Score) best = j;
+    }
+    if (best != i) std::swap(m_moveStack[i], m_moveStack[best]);
+}
+
+void TEngine::BoostBestLineMove() {
+    const int p = m_searchPly;
+    m_followBestLine = false;
+    const EngineMove target = m_bestLine[0][p];
+    for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {
+        const EngineMove m = m_moveStack[i].Move;
+        if (MoveFrom(m) == MoveFrom(target) && MoveTo(m) == MoveTo(target)) {
+            m_moveStack[i].Score += BestLineBoost;
+            m_followBestLine = true;
+            return;
+        }
+    }
+}
+
+} // namespace quintavo::engine
