@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -61,12 +62,18 @@ TEST(ColorButton, OtherEntryAsksTheColourDialog) {
     EXPECT_EQ(button.Color(), QColor(0x12, 0x34, 0x56));
 }
 
-TEST(ColorButton, ShowsItsColour) {
+TEST(ColorButton, ShowsItsColourAndItsGrid) {
     W::TColorButton button;
     button.resize(80, 24);
     button.SetColor(QColor(0xC0, 0x10, 0x20));
     const QImage image = button.grab().toImage();
     EXPECT_EQ(image.pixelColor(image.width() / 3, image.height() / 2), QColor(0xC0, 0x10, 0x20));
+
+    button.Popup()->popup(QPoint(0, 0));
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral(QUINTAVO_ARTIFACT_DIR "/widgets")));
+    EXPECT_TRUE(button.Popup()->grab().save(
+        QStringLiteral(QUINTAVO_ARTIFACT_DIR "/widgets/color_button_popup.png")));
+    button.Popup()->close();
 }
 
 } // namespace
