@@ -1,0 +1,418 @@
+#include "board/chess_board.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <exception>
+
+#include "board/engine_hand_off.h"
+#include "board/engine_search.h"
+#include "board/floating_piece.h"
+#include "board/silent_abort.h"
+
+namespace quintavo {
+
+// The model's engine hooks, kept apart from the board's own StartThinking.
+// The engine library polls an abort flag of its own; it is kept equal to the
+// thread's AbortSearch here, where that flag changes (both on the UI thread,
+// while the thread sleeps or is blocked in its own delivery).
+class TChessBoard::EngineBridge : public IEngineControl {
+public:
+    explicit EngineBridge(TChessBoard& board) : m_board(board) {}
+
+    void PauseEngine() override {
+        if (!m_board.m_handOff) return;
+        EngineHandOff& handOff = m_board.HandOff();
+        if (m_board.m_search && !handOff.CustomEngine()) m_board.m_search->SetAbort(true);
+        handOff.PauseEngine();
+    }
+
+    void StartThinking() override {
+        if (!m_board.m_handOff || m_board.m_designing || m_board.m_loading || m_board.m_destroying)
+            return;
+        EngineHandOff& handOff = m_board.HandOff();
+        if (m_board.m_search && !handOff.CustomEngine()) m_board.m_search->SetAbort(false);
+        handOff.StartThinking();
+    }
+
+private:
+    TChessBoard& m_board;
+};
+
+TChessBoard::TChessBoard(QWidget* parent) : QWidget(parent) {
+    Construct(nullptr);
+}
+
+TChessBoard::TChessBoard(QWidget* parent, DesignTime) : QWidget(parent), m_designing(true) {
+    Construct(nullptr);
+}
+
+TChessBoard::TChessBoard(QWidget* parent, SearchFunction search) : QWidget(parent) {
+    Construct(std::move(search));
+}
+
+void TChessBoard::Construct(SearchFunction search) {
+    // Resources; the poll timer gets its handler at the first paint.
+    m_pollTimer = new QTimer(this);
+    LoadDefaultPieceSet();
+    BuildPieceImages();
+    m_coordFont = QFont(QStringLiteral("Arial"));
+    m_coordFont.setStyleHint(QFont::SansSerif);
+    m_coordFont.setPointSize(7);
+    m_coordFontColor = 0xFFFFFF;
+    // Set directly: no resize notification, no paint.
+    resize(8 * m_sizeOfSquare + 2 * m_sizeOfBorder, 8 * m_sizeOfSquare + 2 * m_sizeOfBorder);
+    m_model.ResetToStart();
+
+    if (!m_designing && !search) {
+        m_search = std::make_shared<EngineSearch>();
+        search = EngineSearch::Function(m_search);
+    }
+    if (m_designing) search = nullptr;
+    m_handOff = std::make_unique<EngineHandOff>(m_model, std::move(search), [this] { WakeUi(); });
+    m_bridge = std::make_unique<EngineBridge>(*this);
+    m_model.SetEngineControl(m_bridge.get());
+    m_model.SetView(this);
+    InstallModelEvents();
+
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+TChessBoard::~TChessBoard() {
+    m_destroying = true;
+    if (m_dragState != DragState::None) EndDragGrabs();
+    m_pollTimer->stop();
+    // The engine first: abort its search, let the thread finish and join it.
+    if (m_search) m_search->SetAbort(true);
+    m_model.SetEngineControl(nullptr);
+    m_handOff.reset();
+    m_model.SetView(nullptr);
+    delete m_floating.data();
+}
+
+void TChessBoard::InstallModelEvents() {
+    m_model.OnLegalMove = [this](Square a, Square b) {
+        if (OnLegalMove) RunHandler([&] { OnLegalMove(a, b); });
+    };
+    m_model.OnCapture = [this](Square a, Square b, char piece) {
+        if (OnCapture) RunHandler([&] { OnCapture(a, b, piece); });
+    };
+    m_model.OnPromotion = [this](Square a, Square b, char& piece) {
+        if (OnPromotion) RunHandler([&] { OnPromotion(a, b, piece); });
+    };
+    m_model.OnCastle = [this](Square a, Square b) {
+        if (OnCastle) RunHandler([&] { OnCastle(a, b); });
+    };
+    m_model.OnCheck = [this](Square a, Square b) {
+        if (OnCheck) RunHandler([&] { OnCheck(a, b); });
+    };
+    m_model.OnMate = [this](Square a, Square b) {
+        if (OnMate) RunHandler([&] { OnMate(a, b); });
+    };
+    m_model.OnStaleMate = [this](Square a, Square b) {
+        if (OnStaleMate) RunHandler([&] { OnStaleMate(a, b); });
+    };
+    m_model.OnNoMatingMaterial = [this] {
+        if (OnNoMatingMaterial) RunHandler([&] { OnNoMatingMaterial(); });
+    };
+    m_model.OnThreefoldPosition = [this] {
+        if (OnThreefoldPosition) RunHandler([&] { OnThreefoldPosition(); });
+    };
+    m_model.OnDraw = [this] {
+        if (OnDraw) RunHandler([&] { OnDraw(); });
+    };
+    m_model.OnPaint = [this] {
+        if (OnPaint) RunHandler([&] { OnPaint(); });
+    };
+    m_handOff->OnCalculationFailed = [this](Square a, Square b) {
+        if (OnCalculationFailed) RunHandler([&] { OnCalculationFailed(a, b); });
+    };
+}
+
+// The hand-off asks the host only while a handler is assigned; without one the
+// computer never moves on the custom path.
+EngineHandOff& TChessBoard::HandOff() {
+    if (!OnCalculateMove) {
+        m_handOff->OnCalculateMove = nullptr;
+    } else if (!m_handOff->OnCalculateMove) {
+        m_handOff->OnCalculateMove = [this](Square& from, Square& to) {
+            if (OnCalculateMove) RunHandler([&] { OnCalculateMove(from, to); });
+        };
+    }
+    return *m_handOff;
+}
+
+bool TChessBoard::RunHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const SilentAbort&) {
+        return false;
+    } catch (const std::exception& error) {
+        ShowError(QString::fromLocal8Bit(error.what()));
+        return false;
+    } catch (...) {
+        ShowError(QStringLiteral("Unknown error"));
+        return false;
+    }
+}
+
+void TChessBoard::ShowError(const QString& text) {
+    QMessageBox::critical(window(), QCoreApplication::applicationName(), text);
+}
+
+// ---------------------------------------------------------------------------
+// Engine
+
+// Called on the engine thread.
+void TChessBoard::WakeUi() {
+    QMetaObject::invokeMethod(
+        this, [this] { RunEngineJob(); }, Qt::QueuedConnection);
+}
+
+void TChessBoard::RunEngineJob() {
+    if (!m_handOff || m_destroying) return;
+    // A move must not start inside another move's slide; it comes later.
+    if (m_animating) {
+        WakeUi();
+        return;
+    }
+    HandOff().RunPendingUiJob();
+}
+
+bool TChessBoard::MayPoll() const {
+    return m_handOff && !m_designing && !m_loading && !m_destroying && !m_animating && !m_polling;
+}
+
+void TChessBoard::PollCustomEngine() {
+    if (!MayPoll()) return;
+    // A handler that opens a dialog must not let a nested poll play a move
+    // inside the move being reported.
+    m_polling = true;
+    HandOff().PollCustomEngine();
+    m_polling = false;
+}
+
+bool TChessBoard::Thinking() const {
+    return m_handOff && m_handOff->Thinking();
+}
+
+bool TChessBoard::CustomEngine() const {
+    return m_handOff->CustomEngine();
+}
+
+void TChessBoard::SetCustomEngine(bool value) {
+    m_handOff->SetCustomEngine(value);
+}
+
+int TChessBoard::SearchDepth() const {
+    return m_handOff->SearchDepth();
+}
+
+void TChessBoard::SetSearchDepth(int depth) {
+    m_handOff->SetSearchDepth(depth);
+}
+
+TChessBoard::TThreadPriority TChessBoard::ThinkingPriority() const {
+    return m_handOff->ThinkingPriority();
+}
+
+void TChessBoard::SetThinkingPriority(TThreadPriority priority) {
+    m_handOff->SetThinkingPriority(priority);
+}
+
+// ---------------------------------------------------------------------------
+// Properties that repaint
+
+void TChessBoard::SetBoardLines(bool value) {
+    m_boardLines = value;
+    Paint();
+}
+
+void TChessBoard::SetBorderBitmap(const QImage& image) {
+    m_borderBitmap = image;
+    Paint();
+}
+
+void TChessBoard::SetBorderColor(TColor color) {
+    m_borderColor = color & 0xFFFFFF;
+    Paint();
+}
+
+void TChessBoard::SetCoordFont(const QFont& font) {
+    m_coordFont = font;
+    Paint();
+}
+
+void TChessBoard::SetCoordFontColor(TColor color) {
+    m_coordFontColor = color & 0xFFFFFF;
+    Paint();
+}
+
+void TChessBoard::SetCustomPieceSet(const QImage& image) {
+    if (!image.isNull() && !IsValidPieceSet(image)) return;
+    m_customPieceSet = image;
+    BuildPieceImages();
+    Paint();
+}
+
+void TChessBoard::SetDisplayCoords(CoordSet value) {
+    m_displayCoords = value & (West | North | East | South);
+    Paint();
+}
+
+void TChessBoard::SetLineStyle(const QPen& pen) {
+    m_lineStyle = pen;
+    Paint();
+}
+
+void TChessBoard::SetSquareColorDark(TColor color) {
+    m_squareColorDark = color & 0xFFFFFF;
+    Paint();
+}
+
+void TChessBoard::SetSquareColorLight(TColor color) {
+    m_squareColorLight = color & 0xFFFFFF;
+    Paint();
+}
+
+void TChessBoard::SetSquareDark(const QImage& image) {
+    m_squareDark = image;
+    Paint();
+}
+
+void TChessBoard::SetSquareLight(const QImage& image) {
+    m_squareLight = image;
+    Paint();
+}
+
+void TChessBoard::SetWhiteOnTop(bool value) {
+    m_whiteOnTop = value;
+    Paint();
+}
+
+void TChessBoard::SetResizeMinSize(int value) {
+    m_resizeMinSize = std::min(value, m_resizeMaxSize);
+}
+
+void TChessBoard::SetResizeMaxSize(int value) {
+    m_resizeMaxSize = std::max(value, m_resizeMinSize);
+}
+
+// Both sides follow at once: with only the width set, the next paint would
+// take the mean of the sides and settle on a smaller square than the one asked
+// for.
+void TChessBoard::SetSizeOfBorder(int value) {
+    m_sizeOfBorder = std::max(value, 0);
+    const int side = 8 * m_sizeOfSquare + 2 * m_sizeOfBorder;
+    resize(side, side);
+}
+
+void TChessBoard::SetSizeOfSquare(int value) {
+    m_sizeOfSquare = std::max(value, 0);
+    const int side = 8 * m_sizeOfSquare + 2 * m_sizeOfBorder;
+    resize(side, side);
+}
+
+void TChessBoard::EndLoading() {
+    m_loading = false;
+    if (isVisible()) SchedulePaint();
+}
+
+// ---------------------------------------------------------------------------
+// Paint and Qt events
+
+void TChessBoard::Paint() {
+    if (m_loading) return;
+    ++m_paintDepth;
+    if (!m_designing && OnPaint) RunHandler([this] { OnPaint(); });
+    if (!m_firstPaintDone) BuildPieceImages();
+    ApplySizeRule();
+    DrawBorder();
+    DrawSquares();
+    DrawPieces();
+    --m_paintDepth;
+    FlushCanvas();
+    if (!m_firstPaintDone) {
+        m_firstPaintDone = true;
+        StartThinking();
+        m_pollTimer->setInterval(500);
+        connect(m_pollTimer, &QTimer::timeout, this, &TChessBoard::PollCustomEngine);
+        m_pollTimer->start();
+    }
+}
+
+// S from the mean of the two sides; the board becomes square. A board smaller
+// than its two borders gets squares of size 0 (unsigned arithmetic would wrap
+// into a huge board).
+void TChessBoard::ApplySizeRule() {
+    const int b = m_sizeOfBorder;
+    const int n = std::max((width() + height()) / 2 - 2 * b, 0);
+    m_sizeOfSquare = n / 8;
+    const int side = 8 * m_sizeOfSquare + 2 * b;
+    if (width() != side || height() != side) resize(side, side);
+    if (m_canvas.size() != QSize(side, side)) {
+        m_canvas = QImage(std::max(side, 1), std::max(side, 1), QImage::Format_RGB32);
+        m_canvas.fill(Qt::black);
+    }
+}
+
+void TChessBoard::FlushCanvas() {
+    update();
+}
+
+void TChessBoard::SchedulePaint() {
+    if (m_paintQueued) return;
+    m_paintQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_paintQueued = false;
+            Paint();
+        },
+        Qt::QueuedConnection);
+}
+
+bool TChessBoard::event(QEvent* event) {
+    if ((event->type() == QEvent::WindowDeactivate) && m_dragState != DragState::None)
+        CancelDrag(true);
+    const bool handled = QWidget::event(event);
+    // After every event: the custom engine's poll. Not for paint events, whose
+    // handling must not start a move.
+    if (event->type() != QEvent::Paint) PollCustomEngine();
+    return handled;
+}
+
+void TChessBoard::paintEvent(QPaintEvent* event) {
+    if (m_canvas.isNull()) return;
+    QPainter painter(this);
+    const QRect area = event->rect() & m_canvas.rect();
+    painter.drawImage(area.topLeft(), m_canvas, area);
+}
+
+void TChessBoard::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The size rule runs at the next paint; a resize made by the paint itself
+    // is already drawn.
+    if (m_paintDepth == 0 && !m_loading && m_canvas.size() != size()) SchedulePaint();
+}
+
+void TChessBoard::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_loading && (!m_firstPaintDone || m_canvas.size() != size())) SchedulePaint();
+}
+
+void TChessBoard::hideEvent(QHideEvent* event) {
+    if (m_dragState != DragState::None) CancelDrag(true);
+    QWidget::hideEvent(event);
+}
+
+QWidget* TChessBoard::FloatingPieceWidget() const {
+    return m_floating.data();
+}
+
+} // namespace quintavo

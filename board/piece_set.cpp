@@ -1,0 +1,59 @@
+#include "board/piece_set.h"
+
+#include <mutex>
+#include <string_view>
+
+#include "assets/assets.h"
+
+namespace quintavo {
+
+bool HasPicture(const QImage& image) {
+    return !image.isNull() && image.width() > 0 && image.height() > 0;
+}
+
+bool IsValidPieceSet(const QImage& image) {
+    return HasPicture(image) && image.width() * 2 == image.height() * 3;
+}
+
+int PieceImageIndex(char letter) {
+    if (letter == '\0') return -1;
+    const auto pos = std::string_view(PieceLetters).find(letter);
+    return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
+}
+
+PieceImages CutPieceSet(const QImage& set) {
+    PieceImages result;
+    if (!HasPicture(set)) return result;
+    const QImage source = set.convertToFormat(QImage::Format_RGB32);
+    const int c = source.height() / 4;
+    result.CellSize = c;
+    if (c <= 0) return result;
+    for (int colour = 0; colour < 2; ++colour) {
+        for (int piece = 0; piece < 6; ++piece) {
+            QImage image(c, c, QImage::Format_ARGB32_Premultiplied);
+            for (int y = 0; y < c; ++y) {
+                const auto* picture =
+                    reinterpret_cast<const QRgb*>(source.constScanLine(2 * colour * c + y)) +
+                    piece * c;
+                const auto* mask =
+                    reinterpret_cast<const QRgb*>(source.constScanLine((2 * colour + 1) * c + y)) +
+                    piece * c;
+                auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+                for (int x = 0; x < c; ++x) {
+                    const bool transparent = (mask[x] & 0xFFFFFF) == 0xFFFFFF;
+                    out[x] = transparent ? 0u : (picture[x] | 0xFF000000u);
+                }
+            }
+            result.Images[colour * 6 + piece] = std::move(image);
+        }
+    }
+    return result;
+}
+
+QImage LoadDefaultPieceSet() {
+    static std::once_flag registered;
+    std::call_once(registered, [] { InitAssets(); });
+    return QImage(QString::fromLatin1(DefaultPieceSetPath));
+}
+
+} // namespace quintavo
