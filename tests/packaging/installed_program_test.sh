@@ -32,10 +32,13 @@ for section in Extended Language BoardSettings Settings Options Custom; do
 done
 grep -qx "iTimeLimit=300" "$settings" || fail "the settings file lacks iTimeLimit=300"
 
-note "window class"
+note "window class and icon"
 # X11 desktops match a window to its menu entry (and so its icon) by the class
-# part of WM_CLASS, which Qt takes from the application name.
+# part of WM_CLASS, which Qt takes from the application name; task switchers
+# that do not match show the window's own icon.
 for window in $(visible_windows_of "$first"); do
+    xprop -len 16 -id "$window" _NET_WM_ICON | grep -q "^_NET_WM_ICON(CARDINAL) = " \
+        || fail "window $window carries no icon"
     class=$(xprop -id "$window" WM_CLASS)
     grep -q ", \"$QUINTAVO_APP_ID\"\$" <<<"$class" \
         || fail "window $window has $class; the desktop entry's StartupWMClass is $QUINTAVO_APP_ID (the program must call QGuiApplication::setApplicationName(\"$QUINTAVO_APP_ID\") and setDesktopFileName(\"$QUINTAVO_APP_ID\") before its first window)"
