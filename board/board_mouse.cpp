@@ -134,10 +134,15 @@ void TChessBoard::mouseReleaseEvent(QMouseEvent* event) {
     m_resizingActive = false;
 }
 
+// While a drag runs, Escape belongs to it: no shortcut and no other widget
+// sees the key.
 bool TChessBoard::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && m_dragState != DragState::None &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        CancelDrag(true);
+    const bool escape =
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if (escape && m_dragState != DragState::None) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress) CancelDrag(true);
         return true;
     }
     return QWidget::eventFilter(watched, event);

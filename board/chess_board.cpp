@@ -378,8 +378,10 @@ void TChessBoard::SchedulePaint() {
 }
 
 bool TChessBoard::event(QEvent* event) {
-    if ((event->type() == QEvent::WindowDeactivate) && m_dragState != DragState::None)
-        CancelDrag(true);
+    // A drag cannot outlive the window's activation or the board's input.
+    const bool lost = event->type() == QEvent::WindowDeactivate ||
+                      (event->type() == QEvent::EnabledChange && !isEnabled());
+    if (lost && m_dragState != DragState::None) CancelDrag(true);
     const bool handled = QWidget::event(event);
     // After every event: the custom engine's poll. Not for paint events, whose
     // handling must not start a move.

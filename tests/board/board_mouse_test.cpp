@@ -281,5 +281,40 @@ TEST_F(DragTest, NoSlideWhileTheUsersPieceFloats) {
     EXPECT_EQ(log, (std::vector<std::string>{"legal G1-F3", "illegal E2"})); // Black to move
 }
 
+TEST_F(DragTest, ClosingTheWindowMidDragLeavesNoCursorBehind) {
+    Lift(Square::E2, Centre(Square::E4));
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    game.reset();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Without a parent the floating piece is a window of its own, placed and
+// slid in screen coordinates.
+TEST(BoardMouseTopLevel, FloatingPieceIsAToolWindow) {
+    TChessBoard board(nullptr, TChessBoard::SearchFunction(FirstLegalMove));
+    board.move(100, 80);
+    board.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return board.FirstPaintDone(); }));
+    std::vector<QPoint> steps;
+    board.AnimationStepHook = [&](QPoint p) { steps.push_back(p); };
+    ASSERT_TRUE(board.ExecuteMove(Square::E2, Square::E4));
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.front(), board.mapToGlobal(board.SquareOrigin(Square::E2)));
+    EXPECT_EQ(steps.back(), board.mapToGlobal(board.SquareOrigin(Square::E4)));
+    QWidget* floating = board.FloatingPieceWidget();
+    ASSERT_NE(floating, nullptr);
+    EXPECT_TRUE(floating->isWindow());
+    EXPECT_FALSE(floating->isVisible());
+
+    const QPoint start = board.SquareOrigin(Square::E7) + QPoint(20, 20);
+    QTest::mousePress(&board, Qt::LeftButton, {}, start);
+    QTest::mouseMove(&board, start + QPoint(0, QApplication::startDragDistance()));
+    QTest::mouseMove(&board, QPoint(200, 150));
+    EXPECT_TRUE(floating->isVisible());
+    EXPECT_EQ(floating->pos(), board.mapToGlobal(QPoint(200 - 20, 150 - 20)));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, QPoint(200, 150));
+    EXPECT_FALSE(floating->isVisible());
+}
+
 } // namespace
 } // namespace quintavo::test
