@@ -1,16 +1,41 @@
-// Program entry. Until the game window lands this shows a plain window.
-#include <QApplication>
-#include <QLabel>
+// Program entry: one game per user, the splash window while the game window
+// is built, then the game window until the program is ended.
+#include <memory>
 
-#include "vessaro/vessaro.h"
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "app/single_instance.h"
+#include "assets/assets.h"
+
+#if defined(QUINTAVO_WITH_DIALOGS) && __has_include("app/splash_window.h")
+#include "app/splash_window.h"
+#define QUINTAVO_HAS_SPLASH 1
+#endif
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Quintavo"));
-    window.setWindowTitle(QStringLiteral("Quintavo "));
-    window.resize(639, 615);
-    window.setAlignment(Qt::AlignCenter);
-    (void)NoMeaning();
+
+    // A second start ends at once, silently, before any window exists.
+    quintavo::app::SingleInstance instance;
+    if (!instance.Acquire()) return 0;
+
+    quintavo::InitAssets();
+    QApplication::setWindowIcon(quintavo::AppIcon());
+    // The window hides to the notification area; only the close command or a
+    // close that passes the save question ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    quintavo::app::TfrmVessaro::Options options;
+#ifdef QUINTAVO_HAS_SPLASH
+    auto splash = std::make_unique<quintavo::app::TfrmSplash>();
+    splash->ShowSplash();
+    options.CloseSplash = [&splash] {
+        splash->hide();
+        splash.reset();
+    };
+#endif
+    quintavo::app::TfrmVessaro window(std::move(options));
     window.show();
     return app.exec();
 }

@@ -1,0 +1,364 @@
+// The game window's commands, move list, clock, side marks and board events.
+#include "app/main_window.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QTimer>
+
+#include "app/core/saved_game.h"
+#include "app/user_prompts.h"
+#include "board/silent_abort.h"
+#include "lang/app_languages.h"
+
+#ifdef QUINTAVO_WITH_DIALOGS
+#include "app/about_window.h"
+#include "app/options_dialog.h"
+#endif
+
+namespace quintavo::app {
+
+namespace {
+
+const QColor Red(255, 0, 0);
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+std::filesystem::path ToPath(const QString& name) {
+    return std::filesystem::path(name.toStdString());
+}
+
+// A load that failed for a reason of its own (not a cancel or a refusal).
+struct LoadFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace
+
+// --- Move list and marks ----------------------------------------------------------
+
+void TfrmVessaro::UpdateListBox() {
+    std::vector<std::string> lines;
+    m_board->GetMoveList(lines);
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) items << QString::fromStdString(line);
+    m_updatingList = true;
+    m_moveList->clear();
+    m_moveList->addItems(items);
+    m_updatingList = false;
+}
+
+void TfrmVessaro::ColourSideHeads(bool whiteRed, bool blackRed) {
+    SetTextColour(m_whiteHead, whiteRed ? Red : QColor(Qt::black));
+    SetTextColour(m_blackHead, blackRed ? Red : QColor(Qt::black));
+}
+
+void TfrmVessaro::SetStartLabel(bool showsStart) {
+    m_labelShowsStart = showsStart;
+    CommandLabel(5)->setText(showsStart ? lang::sStart : lang::sStop);
+}
+
+// --- Save question ------------------------------------------------------------------
+
+void TfrmVessaro::CheckForSaving() {
+    m_state.CloseAllowed = true;
+    if (m_settings.bAskForSaving && m_state.GameModified) {
+        switch (m_prompts->AskYesNoCancel(this, lang::sAskSave)) {
+        case IUserPrompts::Answer::Yes:
+            CmdBtn3Click();
+            m_state.CloseAllowed = true;
+            break;
+        case IUserPrompts::Answer::No:
+            m_state.CloseAllowed = true;
+            break;
+        case IUserPrompts::Answer::Cancel:
+            m_state.CloseAllowed = false;
+            throw SilentAbort{};
+        }
+    }
+    m_state.GameModified = false;
+}
+
+// --- Commands -------------------------------------------------------------------------
+
+void TfrmVessaro::SpeedButton1Click() {
+    CheckForSaving();
+    m_title->setText(lang::sGamePrefix + lang::sNewFileName);
+    m_board->NewGame();
+    UpdateListBox();
+    m_state.WhiteTurnMark = !m_settings.ComputerPlaysBlack;
+    m_state.GameRunning = true;
+    m_timeLimit->start();
+    m_state.GameStarted = true;
+    SetTextColour(m_whiteHead, Red);
+    m_state.SecondsLeft = m_settings.iTimeLimit;
+    m_clock->setText(QString::number(m_settings.iTimeLimit));
+    m_clock->adjustSize();
+    SetStartLabel(false);
+    if (m_settings.ComputerPlaysWhite) {
+        m_state.WhiteTurnMark = true;
+        m_board->NewGame();
+        UpdateListBox();
+        m_board->SetComputerPlaysWhite(false);
+        m_board->SetComputerPlaysWhite(true);
+        m_board->NewGame();
+        UpdateListBox();
+        m_board->StartThinking();
+    }
+}
+
+void TfrmVessaro::LoadGameFromFile() {
+    m_state.LoadCancelled = false;
+    const QString name = m_prompts->OpenGameFileName(this);
+    if (name.isEmpty()) {
+        m_state.LoadCancelled = true;
+        throw SilentAbort{};
+    }
+    const appcore::LoadedGame game = appcore::LoadGameFromFile(ToPath(name));
+    switch (game.Status) {
+    case appcore::LoadStatus::InvalidFile:
+        ShowPlain(lang::sInvalidFile);
+        m_state.LoadCancelled = true;
+        throw SilentAbort{};
+    case appcore::LoadStatus::LoadError:
+        throw LoadFailure(game.Error);
+    case appcore::LoadStatus::Loaded:
+        break;
+    }
+    m_updatingList = true;
+    m_moveList->clear();
+    for (const std::string& line : game.MoveLines) m_moveList->addItem(QString::fromStdString(line));
+    m_updatingList = false;
+    m_title->setText(lang::sGamePrefix + QFileInfo(name).fileName());
+}
+
+void TfrmVessaro::CmdBtn2Click() {
+    try {
+        LoadGameFromFile();
+        const bool animate = m_board->AnimateMoves();
+        m_board->SetAnimateMoves(false);
+        m_state.Replaying = true;
+        try {
+            // A saved game starts from the start position, whatever the
+            // board showed before.
+            m_board->NewGame();
+            for (int i = 0; i < m_moveList->count(); ++i) {
+                const auto move = appcore::ParseMoveLine(m_moveList->item(i)->text().toStdString());
+                m_board->MakeMove(move ? move->From : Square::None,
+                                  move ? move->To : Square::None);
+            }
+            while (m_board->StepBack()) {
+            }
+            UpdateListBox();
+            m_state.GameRunning = true;
+        } catch (...) {
+            m_state.Replaying = false;
+            m_board->SetAnimateMoves(animate);
+            throw;
+        }
+        m_state.Replaying = false;
+        m_board->SetAnimateMoves(animate);
+        m_state.GameModified = false;
+    } catch (...) {
+        // A cancelled dialog or a refused file ends quietly; any other
+        // failure resets the game.
+        if (m_state.LoadCancelled) throw;
+        ShowPlain(lang::sLoadError);
+        SpeedButton1Click();
+        throw SilentAbort{};
+    }
+}
+
+void TfrmVessaro::SaveGameToFile() {
+    if (m_moveList->count() == 0) return;
+    const QString name = m_prompts->SaveGameFileName(this, lang::sNewFileName);
+    if (name.isEmpty()) throw SilentAbort{};
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(m_moveList->count()));
+    for (int i = 0; i < m_moveList->count(); ++i)
+        lines.push_back(m_moveList->item(i)->text().toStdString());
+    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const appcore::FileResult result = appcore::SaveGameToFile(ToPath(name), lines,
+                                                               date.toStdString());
+    if (!result) {
+        // The file that was there is whole; the command that asked is cancelled.
+        ShowPlain(QString::fromStdString(result.Error));
+        throw SilentAbort{};
+    }
+}
+
+void TfrmVessaro::CmdBtn3Click() {
+    SaveGameToFile();
+}
+
+void TfrmVessaro::CmdBtn4Click() {
+    if (!m_state.GameRunning) return;
+    m_state.GameModified = true;
+    m_board->StepBack();
+    UpdateListBox();
+}
+
+void TfrmVessaro::CmdBtn5Click() {
+    if (!m_state.GameRunning) return;
+    m_state.GameModified = true;
+    m_board->StepForward();
+    UpdateListBox();
+}
+
+void TfrmVessaro::CmdBtn6Click() {
+    if (!m_state.GameRunning && !m_state.GameStarted) {
+        SpeedButton1Click();
+        return;
+    }
+    m_state.GameModified = true;
+    // What the label means, not its words, decides: the table's start caption
+    // and the start text differ in some languages.
+    if (m_labelShowsStart) {
+        m_state.GameRunning = true;
+        m_board->StartThinking();
+        SetStartLabel(false);
+    } else {
+        m_state.GameRunning = false;
+        m_board->StopThinking();
+        SetStartLabel(true);
+    }
+}
+
+void TfrmVessaro::SpeedButton6Click(QLabel* fromLabel) {
+    if (fromLabel) SetTextColour(fromLabel, Qt::black);
+    const bool timerWasEnabled = m_timeLimit->isActive();
+    m_timeLimit->stop();
+    const bool resume = timerWasEnabled || m_board->Thinking();
+    if (m_state.GameRunning) {
+        m_state.GameRunning = false;
+        if (m_prompts->AskYesNo(this, lang::sCancelGame) != IUserPrompts::Answer::Yes) {
+            if (resume) m_board->StartThinking();
+            m_state.GameRunning = true;
+            if (timerWasEnabled) m_timeLimit->start();
+            return;
+        }
+    }
+    m_state.GameRunning = false;
+    m_state.GameStarted = false;
+    SetStartLabel(true);
+    ReadFromIni();
+#ifdef QUINTAVO_WITH_DIALOGS
+    if (!ExecOptionsDialog(m_settings, this)) return;
+    lang::CurrentLanguageID = m_settings.CurrentLanguageID;
+    SetToChessBoard();
+    if (const appcore::FileResult saved = SaveToIni(); !saved)
+        ShowPlain(QString::fromStdString(saved.Error));
+#endif
+}
+
+void TfrmVessaro::CmdBtn8Click(QLabel* fromLabel) {
+    if (fromLabel) SetTextColour(fromLabel, Qt::black);
+    const bool timerWasEnabled = m_timeLimit->isActive();
+    m_timeLimit->stop();
+    // The clock goes on as it was, however the window ends.
+    struct RestoreTimer {
+        QTimer* timer;
+        bool enabled;
+        ~RestoreTimer() {
+            if (enabled) timer->start();
+        }
+    } restore{m_timeLimit, timerWasEnabled};
+    ReadFromIni();
+#ifdef QUINTAVO_WITH_DIALOGS
+    TfrmAbout about(this);
+    about.exec();
+#endif
+}
+
+void TfrmVessaro::ListBox1Click() {
+    const int i = m_moveList->currentRow();
+    m_board->GotoHalfMove((i + 1) / 2 + 1, (i + 1) % 2 == 0);
+}
+
+void TfrmVessaro::TimeLimitTimer() {
+    if (!m_state.GameRunning) return;
+    --m_state.SecondsLeft;
+    m_clock->setText(QString::number(m_state.SecondsLeft));
+    m_clock->adjustSize();
+    if (m_state.SecondsLeft <= 0) {
+        m_timeLimit->stop();
+        m_state.GameRunning = false;
+        ShowPlain(lang::sTimeOver);
+    }
+}
+
+// --- Board events ------------------------------------------------------------------------
+
+void TfrmVessaro::ChessBoard1LegalMove() {
+    if (m_state.Replaying || !m_state.GameRunning) return;
+    m_state.GameModified = true;
+    UpdateListBox();
+    m_state.WhiteTurnMark = !m_state.WhiteTurnMark;
+    m_timeLimit->stop();
+    m_state.SecondsLeft = m_settings.iTimeLimit;
+    ColourSideHeads(m_state.WhiteTurnMark, !m_state.WhiteTurnMark);
+    if (m_settings.ComputerPlaysBlack) ColourSideHeads(true, false);
+    m_timeLimit->start();
+}
+
+void TfrmVessaro::ChessBoard1Click() {
+    if (m_state.Replaying) return;
+    if (!m_state.GameRunning) throw SilentAbort{};
+}
+
+void TfrmVessaro::ChessBoard1Mate() {
+    if (m_state.Replaying) return;
+    m_state.GameRunning = false;
+    if (m_settings.ShowMate) ShowFramed(lang::sMate);
+}
+
+void TfrmVessaro::ChessBoard1Check() {
+    if (m_state.Replaying) return;
+    if (m_settings.ShowChess) ShowFramed(lang::sCheck);
+}
+
+void TfrmVessaro::ChessBoard1Draw() {
+    if (m_state.Replaying) return;
+    m_state.GameRunning = false;
+    if (m_settings.ShowDraw) ShowFramed(lang::sDraw);
+}
+
+void TfrmVessaro::ChessBoard1Castle() {
+    if (m_state.Replaying) return;
+    if (m_settings.ShowCasteling) ShowFramed(lang::sCastling);
+}
+
+void TfrmVessaro::ChessBoard1StaleMate() {
+    if (m_state.Replaying) return;
+    m_state.GameRunning = false;
+    ShowPlain(lang::sStaleMate);
+}
+
+void TfrmVessaro::ChessBoard1ThreefoldPosition() {
+    if (m_state.Replaying) return;
+    if (m_settings.ShowThreeFoldPos) ShowPlain(lang::sThreefold);
+}
+
+void TfrmVessaro::ChessBoard1CalculateMove(Square& from, Square& to) {
+    if (m_state.Replaying || !m_settings.CustomEngine) return;
+    // With no legal move both squares stay None and nothing is drawn.
+    appcore::ChooseRandomMove(m_random, m_board->Model(), from, to);
+}
+
+void TfrmVessaro::ChessBoard1CalculationFailed() {
+    if (m_state.Replaying) return;
+    ShowPlain(lang::sInternalError);
+}
+
+} // namespace quintavo::app

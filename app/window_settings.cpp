@@ -1,0 +1,92 @@
+// The game window's settings: reading and writing the file, and applying
+// them to the window and the board.
+#include "app/main_window.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLabel>
+
+#include "app/user_prompts.h"
+#include "assets/assets.h"
+#include "lang/app_languages.h"
+
+namespace quintavo::app {
+
+namespace {
+
+QImage BuiltInPieceSet(int number) {
+    return LoadPicture(BuiltInPieceSetPath(std::clamp(number, 0, BuiltInPieceSetCount - 1)));
+}
+
+} // namespace
+
+void TfrmVessaro::ReadFromIni() {
+    m_settings = appcore::ReadFromIni(m_settingsPath);
+    lang::CurrentLanguageID = m_settings.CurrentLanguageID;
+}
+
+appcore::FileResult TfrmVessaro::SaveToIni() {
+    return appcore::SaveToIni(m_settings, m_settingsPath);
+}
+
+void TfrmVessaro::SetToChessBoard() {
+    TChessBoard& b = *m_board;
+    lang::CurrentLanguageID = m_settings.CurrentLanguageID;
+    lang::SetLanguageMain(m_settings.CurrentLanguageID, this);
+    // The table has just written the start caption, whatever the label showed.
+    if (lang::IsLanguage(m_settings.CurrentLanguageID)) m_labelShowsStart = true;
+    for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption}) label->adjustSize();
+    lang::SetTrayMenuCaptions(this);
+
+    // The piece set goes into the board's own bitmap, which the board cuts
+    // into pieces at its first paint.
+    QImage& pieceSet = b.CustomPieceSetBitmap();
+    const QString ownPicture = QString::fromStdString(m_settings.PathPic);
+    if (m_settings.ShowIt && QFileInfo(ownPicture).isFile()) {
+        QImageReader reader(ownPicture, "BMP");
+        QImage own = reader.read();
+        if (own.isNull()) {
+            pieceSet = BuiltInPieceSet(0);
+            ShowPlain(QStringLiteral("Error - Erreur - Fehler"));
+            m_settings.ShowIt = false;
+            m_settings.PathPic.clear();
+            (void)SaveToIni();
+        } else {
+            pieceSet = own;
+        }
+    } else {
+        pieceSet = BuiltInPieceSet(m_settings.PieceSet);
+    }
+
+    b.SetComputerPlaysBlack(m_settings.ComputerPlaysBlack);
+    m_state.SecondsLeft = m_settings.iTimeLimit;
+    m_clock->setText(QString::number(m_settings.iTimeLimit));
+    m_clock->adjustSize();
+    b.SetAnimateMoves(m_settings.AnimatedMoves);
+    b.SetBoardLines(m_settings.BoardLines);
+    CoordSet coords = 0;
+    b.SetDisplayCoords(coords);
+    const std::pair<bool, DisplayCoord> sides[] = {{m_settings.DisplayCoordsWest, West},
+                                                   {m_settings.DisplayCoordsNorth, North},
+                                                   {m_settings.DisplayCoordsEast, East},
+                                                   {m_settings.DisplayCoordsSouth, South}};
+    for (const auto& [on, side] : sides) {
+        if (!on) continue;
+        coords |= side;
+        b.SetDisplayCoords(coords);
+    }
+    b.SetWhiteOnTop(m_settings.WhiteOnTop);
+    CastleSet castling = 0;
+    if (m_settings.WhiteKingSide) castling |= WhiteKingSide;
+    if (m_settings.WhiteQueenSide) castling |= WhiteQueenSide;
+    if (m_settings.BlackKingSide) castling |= BlackKingSide;
+    if (m_settings.BlackQueenSide) castling |= BlackQueenSide;
+    b.SetCastlingAllowed(castling);
+    b.SetSearchDepth(m_settings.SearchDepth);
+    b.SetSquareColorDark(static_cast<TColor>(m_settings.SquareColorDark));
+    b.SetSquareColorLight(static_cast<TColor>(m_settings.SquareColorLight));
+    b.SetBorderColor(static_cast<TColor>(m_settings.ColorFrame));
+    b.SetCustomEngine(m_settings.CustomEngine);
+}
+
+} // namespace quintavo::app
