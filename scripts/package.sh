@@ -16,7 +16,7 @@ if ! dpkg-query -W -f='${Status}' file 2>/dev/null | grep -q "install ok install
 fi
 
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTAVO_TESTS=OFF >/dev/null
-cmake --build build-package
+cmake --build build-package -j "$(nproc)"
 rm -f build-package/quintavo_*.deb
 (cd build-package && cpack -G DEB)
 deb=$(ls build-package/quintavo_*.deb)
