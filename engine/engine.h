@@ -110,6 +110,8 @@ public:
     bool IsAttacked(int sq, int byColor) const;
     // Leaf count of the generator to the given depth from the current position.
     std::uint64_t Perft(int depth);
+    // Whether the derived state (piece sets, sums) agrees with the board.
+    bool IsConsistent() const;
 
     // Evaluation
     void BuildPieceSquareValues();
@@ -131,7 +133,12 @@ private:
         std::int32_t EnPassantSquare;
     };
 
+    void PutPiece(int sq, int color, int kind);
+    void ClearSquare(int sq);
+    void RebuildDerivedState();
     void AddMove(int from, int to, int flags);
+    void AddPawnMoves(int sq, bool capturesOnly);
+    void AddEnPassantMoves();
     void AddPromotions(int from, int to, int flags);
     int AlphaBeta(int alpha, int beta, int depth);
     int CaptureSearch(int alpha, int beta);
@@ -149,6 +156,14 @@ private:
     std::int32_t m_castleRights = 0;
     std::int32_t m_enPassantSquare = -1;
     std::int32_t m_searchPly = 0;
+    // The same board as piece sets, bit s for square s: kings found and
+    // attackers looked up from the target square, lowest square first.
+    std::array<std::array<std::uint64_t, 6>, 2> m_pieceSets{};
+    std::array<std::uint64_t, 2> m_colorSets{};
+    // Sum of PieceSquareValue over each side's pieces, kept as pieces move.
+    std::array<std::int32_t, 2> m_tableSums{};
+    // Pawns per file, index 1 (a) to 8 (h); 0 and 9 stay empty neighbours.
+    std::array<std::array<std::int32_t, 10>, 2> m_pawnsOnFile{};
 
     // Moves; one extra bound so that generation at the last ply stays inside.
     std::array<StackEntry, MoveStackSize> m_moveStack{};

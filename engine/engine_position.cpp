@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 
+#include <bit>
 #include <utility>
 
 namespace quintavo::engine {
@@ -87,6 +88,63 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
     m_searchPly = 0;
     m_plyMovesStart[0] = 0;
     m_plyMovesEnd[0] = 0;
+    RebuildDerivedState();
+}
+
+void TEngine::RebuildDerivedState() {
+    for (auto& byColor : m_pieceSets) byColor.fill(0);
+    m_colorSets.fill(0);
+    m_tableSums.fill(0);
+    for (auto& files : m_pawnsOnFile) files.fill(0);
+    for (int s = 0; s < 64; ++s) {
+        const int c = m_squareColor[s];
+        if (c == NoColor) continue;
+        if (m_squarePiece[s] == Pawn) ++m_pawnsOnFile[c][FileOfSquare(s) + 1];
+        m_pieceSets[c][m_squarePiece[s]] |= SquareBit(s);
+        m_colorSets[c] |= SquareBit(s);
+        m_tableSums[c] += m_pieceSquareValue[c][m_squarePiece[s]][s];
+    }
+}
+
+bool TEngine::IsConsistent() const {
+    std::array<std::array<std::uint64_t, 6>, 2> pieceSets{};
+    std::array<std::uint64_t, 2> colorSets{};
+    std::array<std::int32_t, 2> tableSums{};
+    std::array<std::array<std::int32_t, 10>, 2> pawnsOnFile{};
+    for (int s = 0; s < 64; ++s) {
+        const int c = m_squareColor[s];
+        const int k = m_squarePiece[s];
+        if ((c == NoColor) != (k == NoPiece)) return false;
+        if (c == NoColor) continue;
+        if (c != White && c != Black) return false;
+        if (k < Pawn || k > King) return false;
+        pieceSets[c][k] |= SquareBit(s);
+        colorSets[c] |= SquareBit(s);
+        tableSums[c] += m_pieceSquareValue[c][k][s];
+        if (k == Pawn) ++pawnsOnFile[c][FileOfSquare(s) + 1];
+    }
+    return pieceSets == m_pieceSets && colorSets == m_colorSets && tableSums == m_tableSums &&
+           pawnsOnFile == m_pawnsOnFile;
+}
+
+inline void TEngine::PutPiece(int sq, int color, int kind) {
+    m_squareColor[sq] = color;
+    m_squarePiece[sq] = kind;
+    m_pieceSets[color][kind] |= SquareBit(sq);
+    m_colorSets[color] |= SquareBit(sq);
+    m_tableSums[color] += m_pieceSquareValue[color][kind][sq];
+    if (kind == Pawn) ++m_pawnsOnFile[color][FileOfSquare(sq) + 1];
+}
+
+inline void TEngine::ClearSquare(int sq) {
+    const int color = m_squareColor[sq];
+    if (color == NoColor) return;
+    m_tableSums[color] -= m_pieceSquareValue[color][m_squarePiece[sq]][sq];
+    if (m_squarePiece[sq] == Pawn) --m_pawnsOnFile[color][FileOfSquare(sq) + 1];
+    m_pieceSets[color][m_squarePiece[sq]] &= ~SquareBit(sq);
+    m_colorSets[color] &= ~SquareBit(sq);
+    m_squareColor[sq] = NoColor;
+    m_squarePiece[sq] = NoPiece;
 }
 
 EngineRequest TEngine::CurrentRequest() const {
@@ -107,7 +165,7 @@ EngineRequest TEngine::CurrentRequest() const {
     return r;
 }
 
-void TEngine::AddMove(int from, int to, int flags) {
+inline void TEngine::AddMove(int from, int to, int flags) {
     if ((flags & MoveFlags::PawnMove) &&
         (m_sideToMove == White ? to <= 7 : to >= 56)) {
         AddPromotions(from, to, flags);
@@ -124,7 +182,7 @@ void TEngine::AddMove(int from, int to, int flags) {
     ++end;
 }
 
-void TEngine::AddPromotions(int from, int to, int flags) {
+inline void TEngine::AddPromotions(int from, int to, int flags) {
     auto& end = m_plyMovesEnd[m_searchPly];
     for (int kind = Knight; kind <= Queen; ++kind) {
         if (end >= MoveStackSize) return;
@@ -134,49 +192,90 @@ void TEngine::AddPromotions(int from, int to, int flags) {
     }
 }
 
+// A pawn on the first or last rank is outside play: it has no moves. The
+// capture generator keeps only the steps onto the last rank.
+inline void TEngine::AddPawnMoves(int s, bool capturesOnly) {
+    const int row = RowOfSquare(s);
+    if (row == 0 || row == 7) return;
+    const int file = FileOfSquare(s);
+    if (m_sideToMove == White) {
+        if (file != 0 && m_squareColor[s - 9] == Black) AddMove(s, s - 9, 17);
+        if (file != 7 && m_squareColor[s - 7] == Black) AddMove(s, s - 7, 17);
+        if (capturesOnly) {
+            if (s <= 15 && m_squareColor[s - 8] == NoColor) AddMove(s, s - 8, 16);
+        } else if (m_squareColor[s - 8] == NoColor) {
+            AddMove(s, s - 8, 16);
+            if (s >= 48 && m_squareColor[s - 16] == NoColor) AddMove(s, s - 16, 24);
+        }
+    } else {
+        if (file != 0 && m_squareColor[s + 7] == White) AddMove(s, s + 7, 17);
+        if (file != 7 && m_squareColor[s + 9] == White) AddMove(s, s + 9, 17);
+        if (capturesOnly) {
+            if (s >= 48 && m_squareColor[s + 8] == NoColor) AddMove(s, s + 8, 16);
+        } else if (m_squareColor[s + 8] == NoColor) {
+            AddMove(s, s + 8, 16);
+            if (s <= 15 && m_squareColor[s + 16] == NoColor) AddMove(s, s + 16, 24);
+        }
+    }
+}
+
+inline void TEngine::AddEnPassantMoves() {
+    const int e = m_enPassantSquare;
+    if (e == -1) return;
+    const int file = FileOfSquare(e);
+    if (m_sideToMove == White) {
+        if (file != 0 && m_squareColor[e + 7] == White && m_squarePiece[e + 7] == Pawn)
+            AddMove(e + 7, e, 21);
+        if (file != 7 && m_squareColor[e + 9] == White && m_squarePiece[e + 9] == Pawn)
+            AddMove(e + 9, e, 21);
+    } else {
+        if (file != 0 && m_squareColor[e - 9] == Black && m_squarePiece[e - 9] == Pawn)
+            AddMove(e - 9, e, 21);
+        if (file != 7 && m_squareColor[e - 7] == Black && m_squarePiece[e - 7] == Pawn)
+            AddMove(e - 7, e, 21);
+    }
+}
+
 void TEngine::GenerateAllMoves() {
     const int p = m_searchPly;
     m_plyMovesEnd[p] = m_plyMovesStart[p];
     const int us = m_sideToMove;
     const int them = m_otherSide;
-    for (int s = 0; s < 64; ++s) {
-        if (m_squareColor[s] != us) continue;
+    const std::uint64_t own = m_colorSets[us];
+    const std::uint64_t enemy = m_colorSets[them];
+    // Ascending bits visit the squares from a8 to h1, as a scan of the board
+    // does; single-step targets in RayStep order are ascending squares too.
+    for (std::uint64_t pieces = own; pieces != 0; pieces &= pieces - 1) {
+        const int s = std::countr_zero(pieces);
         const int kind = m_squarePiece[s];
-        if (kind == Pawn) {
-            // A pawn on the first or last rank is outside play: it has no moves.
-            const int row = RowOfSquare(s);
-            if (row == 0 || row == 7) continue;
-            const int file = FileOfSquare(s);
-            if (us == White) {
-                if (file != 0 && m_squareColor[s - 9] == Black) AddMove(s, s - 9, 17);
-                if (file != 7 && m_squareColor[s - 7] == Black) AddMove(s, s - 7, 17);
-                if (m_squareColor[s - 8] == NoColor) {
-                    AddMove(s, s - 8, 16);
-                    if (s >= 48 && m_squareColor[s - 16] == NoColor) AddMove(s, s - 16, 24);
-                }
-            } else {
-                if (file != 0 && m_squareColor[s + 7] == White) AddMove(s, s + 7, 17);
-                if (file != 7 && m_squareColor[s + 9] == White) AddMove(s, s + 9, 17);
-                if (m_squareColor[s + 8] == NoColor) {
-                    AddMove(s, s + 8, 16);
-                    if (s <= 15 && m_squareColor[s + 16] == NoColor) AddMove(s, s + 16, 24);
-                }
+        switch (kind) {
+        case Pawn:
+            AddPawnMoves(s, false);
+            break;
+        case Knight:
+        case King: {
+            const std::uint64_t steps = kind == Knight ? Attackers.Knight[s] : Attackers.King[s];
+            for (std::uint64_t t = steps & ~own; t != 0; t &= t - 1) {
+                const int to = std::countr_zero(t);
+                AddMove(s, to, (enemy & SquareBit(to)) ? 1 : 0);
             }
-            continue;
+            break;
         }
-        for (int r = 0; r < RayCount[kind]; ++r) {
-            const int d = RayStep[kind][r];
-            int t = s;
-            for (;;) {
-                t = BorderedBoard[SquareToBordered[t] + d];
-                if (t == -1) break;
-                if (m_squareColor[t] != NoColor) {
-                    if (m_squareColor[t] == them) AddMove(s, t, 1);
-                    break;
+        default:
+            for (int r = 0; r < RayCount[kind]; ++r) {
+                const int d = RayStep[kind][r];
+                int t = s;
+                for (;;) {
+                    t = BorderedBoard[SquareToBordered[t] + d];
+                    if (t == -1) break;
+                    if (m_squareColor[t] != NoColor) {
+                        if (m_squareColor[t] == them) AddMove(s, t, 1);
+                        break;
+                    }
+                    AddMove(s, t, 0);
                 }
-                AddMove(s, t, 0);
-                if (!SlidingPiece[kind]) break;
             }
+            break;
         }
     }
     if (us == White) {
@@ -186,21 +285,7 @@ void TEngine::GenerateAllMoves() {
         if (m_castleRights & 4) AddMove(4, 6, 2);
         if (m_castleRights & 8) AddMove(4, 2, 2);
     }
-    const int e = m_enPassantSquare;
-    if (e != -1) {
-        const int file = FileOfSquare(e);
-        if (us == White) {
-            if (file != 0 && m_squareColor[e + 7] == White && m_squarePiece[e + 7] == Pawn)
-                AddMove(e + 7, e, 21);
-            if (file != 7 && m_squareColor[e + 9] == White && m_squarePiece[e + 9] == Pawn)
-                AddMove(e + 9, e, 21);
-        } else {
-            if (file != 0 && m_squareColor[e - 9] == Black && m_squarePiece[e - 9] == Pawn)
-                AddMove(e - 9, e, 21);
-            if (file != 7 && m_squareColor[e - 7] == Black && m_squarePiece[e - 7] == Pawn)
-                AddMove(e - 7, e, 21);
-        }
-    }
+    AddEnPassantMoves();
     m_plyMovesStart[p + 1] = m_plyMovesEnd[p];
 }
 
@@ -208,54 +293,34 @@ void TEngine::GenerateCaptureMoves() {
     const int p = m_searchPly;
     m_plyMovesEnd[p] = m_plyMovesStart[p];
     const int us = m_sideToMove;
-    const int them = m_otherSide;
-    for (int s = 0; s < 64; ++s) {
-        if (m_squareColor[s] != us) continue;
+    const std::uint64_t enemy = m_colorSets[m_otherSide];
+    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
+    for (std::uint64_t pieces = m_colorSets[us]; pieces != 0; pieces &= pieces - 1) {
+        const int s = std::countr_zero(pieces);
         const int kind = m_squarePiece[s];
-        if (kind == Pawn) {
-            const int row = RowOfSquare(s);
-            if (row == 0 || row == 7) continue;
-            const int file = FileOfSquare(s);
-            if (us == White) {
-                if (file != 0 && m_squareColor[s - 9] == Black) AddMove(s, s - 9, 17);
-                if (file != 7 && m_squareColor[s - 7] == Black) AddMove(s, s - 7, 17);
-                if (s <= 15 && m_squareColor[s - 8] == NoColor) AddMove(s, s - 8, 16);
-            } else {
-                if (file != 0 && m_squareColor[s + 7] == White) AddMove(s, s + 7, 17);
-                if (file != 7 && m_squareColor[s + 9] == White) AddMove(s, s + 9, 17);
-                if (s >= 48 && m_squareColor[s + 8] == NoColor) AddMove(s, s + 8, 16);
-            }
-            continue;
+        switch (kind) {
+        case Pawn:
+            AddPawnMoves(s, true);
+            break;
+        case Knight:
+        case King: {
+            const std::uint64_t steps = kind == Knight ? Attackers.Knight[s] : Attackers.King[s];
+            for (std::uint64_t t = steps & enemy; t != 0; t &= t - 1) AddMove(s, std::countr_zero(t), 1);
+            break;
         }
-        for (int r = 0; r < RayCount[kind]; ++r) {
-            const int d = RayStep[kind][r];
-            int t = s;
-            for (;;) {
-                t = BorderedBoard[SquareToBordered[t] + d];
-                if (t == -1) break;
-                if (m_squareColor[t] != NoColor) {
-                    if (m_squareColor[t] == them) AddMove(s, t, 1);
-                    break;
-                }
-                if (!SlidingPiece[kind]) break;
+        default:
+            // Only the piece that ends each ray can be taken.
+            for (int r = 0; r < RayCount[kind]; ++r) {
+                const int ray = RayIndex[kind][r];
+                const std::uint64_t blockers = RaySets[s][ray] & occupied;
+                if (blockers == 0) continue;
+                const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+                if (enemy & SquareBit(t)) AddMove(s, t, 1);
             }
+            break;
         }
     }
-    const int e = m_enPassantSquare;
-    if (e != -1) {
-        const int file = FileOfSquare(e);
-        if (us == White) {
-            if (file != 0 && m_squareColor[e + 7] == White && m_squarePiece[e + 7] == Pawn)
-                AddMove(e + 7, e, 21);
-            if (file != 7 && m_squareColor[e + 9] == White && m_squarePiece[e + 9] == Pawn)
-                AddMove(e + 9, e, 21);
-        } else {
-            if (file != 0 && m_squareColor[e - 9] == Black && m_squarePiece[e - 9] == Pawn)
-                AddMove(e - 9, e, 21);
-            if (file != 7 && m_squareColor[e - 7] == Black && m_squarePiece[e - 7] == Pawn)
-                AddMove(e - 7, e, 21);
-        }
-    }
+    AddEnPassantMoves();
     m_plyMovesStart[p + 1] = m_plyMovesEnd[p];
 }
 
@@ -298,10 +363,10 @@ bool TEngine::PlayMove(EngineMove move) {
         default:
             return false;
         }
-        m_squareColor[rookTo] = m_squareColor[rookFrom];
-        m_squarePiece[rookTo] = m_squarePiece[rookFrom];
-        m_squareColor[rookFrom] = NoColor;
-        m_squarePiece[rookFrom] = NoPiece;
+        const int rookColor = m_squareColor[rookFrom];
+        const int rookKind = m_squarePiece[rookFrom];
+        ClearSquare(rookFrom);
+        if (rookColor != NoColor) PutPiece(rookTo, rookColor, rookKind);
     }
 
     m_undoStack[m_searchPly] = {move, m_squarePiece[to], m_castleRights, m_enPassantSquare};
@@ -311,15 +376,11 @@ bool TEngine::PlayMove(EngineMove move) {
         m_enPassantSquare = us == White ? to + 8 : to - 8;
     else
         m_enPassantSquare = -1;
-    m_squareColor[to] = us;
-    m_squarePiece[to] = (flags & MoveFlags::Promotion) ? MovePromotion(move) : m_squarePiece[from];
-    m_squareColor[from] = NoColor;
-    m_squarePiece[from] = NoPiece;
-    if (flags & MoveFlags::EnPassant) {
-        const int victim = us == White ? to + 8 : to - 8;
-        m_squareColor[victim] = NoColor;
-        m_squarePiece[victim] = NoPiece;
-    }
+    const int kind = (flags & MoveFlags::Promotion) ? MovePromotion(move) : m_squarePiece[from];
+    ClearSquare(to);
+    ClearSquare(from);
+    PutPiece(to, us, kind);
+    if (flags & MoveFlags::EnPassant) ClearSquare(us == White ? to + 8 : to - 8);
     m_sideToMove = them;
     m_otherSide = us;
     if (IsInCheck(m_otherSide)) {
@@ -338,15 +399,10 @@ void TEngine::UndoMove() {
     const int from = MoveFrom(u.Move);
     const int to = MoveTo(u.Move);
     const int flags = MoveFlagsOf(u.Move);
-    m_squareColor[from] = m_sideToMove;
-    m_squarePiece[from] = (flags & MoveFlags::Promotion) ? Pawn : m_squarePiece[to];
-    if (u.Captured == NoPiece) {
-        m_squareColor[to] = NoColor;
-        m_squarePiece[to] = NoPiece;
-    } else {
-        m_squareColor[to] = m_otherSide;
-        m_squarePiece[to] = u.Captured;
-    }
+    const int kind = (flags & MoveFlags::Promotion) ? Pawn : m_squarePiece[to];
+    ClearSquare(to);
+    PutPiece(from, m_sideToMove, kind);
+    if (u.Captured != NoPiece) PutPiece(to, m_otherSide, u.Captured);
     if (flags & MoveFlags::Castling) {
         int rookFrom = -1;
         int rookTo = -1;
@@ -358,52 +414,55 @@ void TEngine::UndoMove() {
         default: break;
         }
         if (rookFrom >= 0) {
-            m_squareColor[rookTo] = m_squareColor[rookFrom];
-            m_squarePiece[rookTo] = m_squarePiece[rookFrom];
-            m_squareColor[rookFrom] = NoColor;
-            m_squarePiece[rookFrom] = NoPiece;
+            const int rookColor = m_squareColor[rookFrom];
+            const int rookKind = m_squarePiece[rookFrom];
+            ClearSquare(rookFrom);
+            if (rookColor != NoColor) PutPiece(rookTo, rookColor, rookKind);
         }
     }
-    if (flags & MoveFlags::EnPassant) {
-        const int victim = m_sideToMove == White ? to + 8 : to - 8;
-        m_squareColor[victim] = m_otherSide;
-        m_squarePiece[victim] = Pawn;
-    }
+    if (flags & MoveFlags::EnPassant) PutPiece(m_sideToMove == White ? to + 8 : to - 8, m_otherSide, Pawn);
 }
 
 bool TEngine::IsInCheck(int color) const {
-    for (int s = 0; s < 64; ++s) {
-        if (m_squareColor[s] == color && m_squarePiece[s] == King) return IsAttacked(s, 1 - color);
-    }
-    return false;
+    const std::uint64_t kings = m_pieceSets[color][King];
+    if (kings == 0) return false;
+    return IsAttacked(std::countr_zero(kings), 1 - color); // the first king from a8 on
 }
 
+// Looked up from the target square: a piece attacks sq exactly when sq, walking
+// the same steps backwards, meets it.
 bool TEngine::IsAttacked(int sq, int byColor) const {
-    for (int s = 0; s < 64; ++s) {
-        if (m_squareColor[s] != byColor) continue;
-        const int kind = m_squarePiece[s];
-        if (kind == Pawn) {
-            const int row = RowOfSquare(s);
-            if (row == 0 || row == 7) continue; // outside play, attacks nothing
-            const int file = FileOfSquare(s);
-            if (byColor == White) {
-                if (file != 0 && s - 9 == sq) return true;
-                if (file != 7 && s - 7 == sq) return true;
-            } else {
-                if (file != 0 && s + 7 == sq) return true;
-                if (file != 7 && s + 9 == sq) return true;
-            }
-            continue;
-        }
-        for (int r = 0; r < RayCount[kind]; ++r) {
-            const int d = RayStep[kind][r];
-            int t = s;
+    const auto& sets = m_pieceSets[byColor];
+    if (Attackers.Pawn[byColor][sq] & sets[Pawn]) return true;
+    if (Attackers.Knight[sq] & sets[Knight]) return true;
+    if (Attackers.King[sq] & sets[King]) return true;
+    const std::uint64_t diagonal = sets[Bishop] | sets[Queen];
+    if (Attackers.Diagonal[sq] & diagonal) {
+        for (int r = 0; r < 4; ++r) {
+            const int d = RayStep[Bishop][r];
+            int t = sq;
             for (;;) {
                 t = BorderedBoard[SquareToBordered[t] + d];
                 if (t == -1) break;
-                if (t == sq) return true;
-                if (m_squareColor[t] != NoColor) break;
-                if (!SlidingPiece[kind]) break;
+                if (m_squareColor[t] != NoColor) {
+                    if (diagonal & SquareBit(t)) return true;
+                    break;
+                }
+            }
+        }
+    }
+    const std::uint64_t orthogonal = sets[Rook] | sets[Queen];
+    if (Attackers.Orthogonal[sq] & orthogonal) {
+        for (int r = 0; r < 4; ++r) {
+            const int d = RayStep[Rook][r];
+            int t = sq;
+            for (;;) {
+                t = BorderedBoard[SquareToBordered[t] + d];
+                if (t == -1) break;
+                if (m_squareColor[t] != NoColor) {
+                    if (orthogonal & SquareBit(t)) return true;
+                    break;
+                }
             }
         }
     }

@@ -71,6 +71,83 @@ inline constexpr std::array<int, 64> CastleKeepMask = [] {
     return m;
 }();
 
+constexpr std::uint64_t SquareBit(int s) { return std::uint64_t{1} << s; }
+
+inline constexpr std::array<std::uint64_t, 8> FileSet = [] {
+    std::array<std::uint64_t, 8> f{};
+    for (int s = 0; s < 64; ++s) f[s & 7] |= SquareBit(s);
+    return f;
+}();
+
+// Squares from which a piece of the kind attacks the index square, as the
+// generator walks them: knights and kings one step of their rays, pawns of
+// either colour outside their first and last rank.
+struct AttackerTables {
+    std::array<std::uint64_t, 64> Knight{};
+    std::array<std::uint64_t, 64> King{};
+    std::array<std::array<std::uint64_t, 64>, 2> Pawn{};
+    std::array<std::uint64_t, 64> Diagonal{};   // any square on a diagonal ray
+    std::array<std::uint64_t, 64> Orthogonal{}; // any square on a rank or file ray
+};
+
+inline constexpr AttackerTables Attackers = [] {
+    AttackerTables a{};
+    for (int s = 0; s < 64; ++s) {
+        for (int r = 0; r < 8; ++r) {
+            const int t = BorderedBoard[SquareToBordered[s] + RayStep[1][r]];
+            if (t >= 0) a.Knight[t] |= SquareBit(s);
+            const int k = BorderedBoard[SquareToBordered[s] + RayStep[5][r]];
+            if (k >= 0) a.King[k] |= SquareBit(s);
+        }
+        for (int r = 0; r < 4; ++r) {
+            for (int kind : {2, 3}) {
+                int t = s;
+                for (;;) {
+                    t = BorderedBoard[SquareToBordered[t] + RayStep[kind][r]];
+                    if (t < 0) break;
+                    (kind == 2 ? a.Diagonal : a.Orthogonal)[s] |= SquareBit(t);
+                }
+            }
+        }
+        const int row = s >> 3;
+        const int file = s & 7;
+        if (row == 0 || row == 7) continue;
+        if (file != 0) a.Pawn[0][s - 9] |= SquareBit(s);
+        if (file != 7) a.Pawn[0][s - 7] |= SquareBit(s);
+        if (file != 0) a.Pawn[1][s + 7] |= SquareBit(s);
+        if (file != 7) a.Pawn[1][s + 9] |= SquareBit(s);
+    }
+    return a;
+}();
+
+// Queen directions in RayStep order (-11, -10, -9, -1, 1, 9, 10, 11): every
+// square along the ray. The first four point to lower squares, so the nearest
+// piece on them is the highest set bit; on the last four the lowest.
+inline constexpr std::array<std::array<std::uint64_t, 8>, 64> RaySets = [] {
+    std::array<std::array<std::uint64_t, 8>, 64> rays{};
+    for (int s = 0; s < 64; ++s) {
+        for (int r = 0; r < 8; ++r) {
+            int t = s;
+            for (;;) {
+                t = BorderedBoard[SquareToBordered[t] + RayStep[4][r]];
+                if (t < 0) break;
+                rays[s][r] |= SquareBit(t);
+            }
+        }
+    }
+    return rays;
+}();
+
+// RaySets index of each sliding kind's rays, in its RayStep order.
+inline constexpr std::array<std::array<int, 8>, 6> RayIndex = {{
+    {0, 0, 0, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 0, 0, 0, 0},
+    {0, 2, 5, 7, 0, 0, 0, 0},
+    {1, 3, 4, 6, 0, 0, 0, 0},
+    {0, 1, 2, 3, 4, 5, 6, 7},
+    {0, 0, 0, 0, 0, 0, 0, 0},
+}};
+
 inline constexpr std::array<int, 5> MaterialValue = {100, 300, 300, 500, 900};
 
 inline constexpr std::array<int, 64> MirrorSquare = [] {

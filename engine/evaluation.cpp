@@ -1,5 +1,7 @@
 #include "engine/engine.h"
 
+#include <bit>
+
 namespace quintavo::engine {
 
 namespace {
@@ -59,36 +61,37 @@ void TEngine::BuildPieceSquareValues() {
                 own[Pawn][s] += QueenSideShelterTable[color == White ? s : MirrorSquare[s]];
         }
     }
+    RebuildDerivedState(); // the sums follow the new tables
 }
 
 int TEngine::EvaluatePosition() const {
-    int score[2] = {0, 0};
-    int pawnsOnFile[2][10] = {};
-    for (int s = 0; s < 64; ++s) {
-        const int c = m_squareColor[s];
-        if (c == NoColor) continue;
-        const int k = m_squarePiece[s];
-        score[c] += m_pieceSquareValue[c][k][s];
-        if (k == Pawn) ++pawnsOnFile[c][FileOfSquare(s) + 1];
-    }
-    for (int s = 0; s < 64; ++s) {
-        const int c = m_squareColor[s];
-        if (c == NoColor) continue;
+    // The tables' sums and the pawns per file are kept as pieces move. The
+    // pawn terms are the same for every pawn of a file, so they are counted
+    // file by file; only the passed bonus reads each pawn's own square.
+    int score[2] = {m_tableSums[White], m_tableSums[Black]};
+    for (int c = White; c <= Black; ++c) {
         const int o = 1 - c;
-        const int f = FileOfSquare(s) + 1;
-        const int k = m_squarePiece[s];
-        if (k == Pawn) {
-            if (pawnsOnFile[c][f] > 1) score[c] -= 5;
-            if (pawnsOnFile[c][f - 1] == 0 && pawnsOnFile[c][f + 1] == 0) {
-                score[c] -= 20;
-                if (pawnsOnFile[o][f] == 0) score[c] -= 10;
+        const auto& own = m_pawnsOnFile[c];
+        const auto& opposing = m_pawnsOnFile[o];
+        for (int f = 1; f <= 8; ++f) {
+            const int n = own[f];
+            if (n == 0) continue;
+            if (n > 1) score[c] -= 5 * n;
+            if (own[f - 1] == 0 && own[f + 1] == 0) {
+                score[c] -= 20 * n;
+                if (opposing[f] == 0) score[c] -= 10 * n;
             }
-            if (pawnsOnFile[o][f - 1] == 0 && pawnsOnFile[o][f] == 0 && pawnsOnFile[o][f + 1] == 0)
-                score[c] += 2 * m_pieceSquareValue[c][Pawn][s];
-        } else if (k == Rook) {
-            if (pawnsOnFile[c][f] == 0) {
+            if (opposing[f - 1] == 0 && opposing[f] == 0 && opposing[f + 1] == 0) {
+                for (std::uint64_t pawns = m_pieceSets[c][Pawn] & FileSet[f - 1]; pawns != 0;
+                     pawns &= pawns - 1)
+                    score[c] += 2 * m_pieceSquareValue[c][Pawn][std::countr_zero(pawns)];
+            }
+        }
+        for (std::uint64_t rooks = m_pieceSets[c][Rook]; rooks != 0; rooks &= rooks - 1) {
+            const int f = FileOfSquare(std::countr_zero(rooks)) + 1;
+            if (own[f] == 0) {
                 score[c] += 10;
-                if (pawnsOnFile[o][f] == 0) score[c] += 5;
+                if (opposing[f] == 0) score[c] += 5;
             }
         }
     }

@@ -250,9 +250,11 @@ TEST(EngineGeneration, PlayAndUndoRestoreEveryArrayThroughRandomGames) {
                 }
                 ASSERT_EQ(StateOf(*e), before) << MoveText(e->StackMove(i));
                 ASSERT_EQ(e->EvaluatePosition(), score);
+                ASSERT_TRUE(e->IsConsistent()) << MoveText(e->StackMove(i));
             }
             if (legal.empty()) break;
             ASSERT_TRUE(e->PlayMove(legal[rng() % legal.size()]));
+            ASSERT_TRUE(e->IsConsistent());
             path.push_back(StateOf(*e));
             scores.push_back(e->EvaluatePosition());
         }
@@ -262,6 +264,7 @@ TEST(EngineGeneration, PlayAndUndoRestoreEveryArrayThroughRandomGames) {
             e->UndoMove();
             ASSERT_EQ(StateOf(*e), path.back());
             ASSERT_EQ(e->EvaluatePosition(), scores.back());
+            ASSERT_TRUE(e->IsConsistent());
         }
     }
 }
