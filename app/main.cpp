@@ -3,6 +3,9 @@
 #include <memory>
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/main_window.h"
 #include "app/single_instance.h"
@@ -19,6 +22,13 @@ int main(int argc, char* argv[]) {
     // A second start ends at once, silently, before any window exists.
     quintavo::app::SingleInstance instance;
     if (!instance.Acquire()) return 0;
+
+    // The buttons of message boxes and file dialogs speak the system's
+    // language where Qt's translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     quintavo::InitAssets();
     QApplication::setWindowIcon(quintavo::AppIcon());

@@ -127,6 +127,7 @@ private:
     void BuildTray();
     void WireBoardEvents();
     QLabel* MakeLabel(const char* name, const QString& text, QPoint at);
+    void ArrangeCaptions();
 
     // Lifecycle helpers
     bool FormKeyDown(int key);

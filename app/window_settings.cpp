@@ -2,6 +2,8 @@
 // them to the window and the board.
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -29,13 +31,22 @@ appcore::FileResult TfrmVessaro::SaveToIni() {
     return appcore::SaveToIni(m_settings, m_settingsPath);
 }
 
+void TfrmVessaro::ArrangeCaptions() {
+    for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption}) label->adjustSize();
+    // A font wider than the design's, or a longer word, would run a caption
+    // into the one to its right; it then gives way to the left instead.
+    constexpr int Gap = 4;
+    m_whiteHead->move(std::min(544, m_blackHead->x() - Gap - m_whiteHead->width()), 81);
+    m_timeCaption->move(std::min(456, m_clock->x() - Gap - m_timeCaption->width()), 97);
+}
+
 void TfrmVessaro::SetToChessBoard() {
     TChessBoard& b = *m_board;
     lang::CurrentLanguageID = m_settings.CurrentLanguageID;
     lang::SetLanguageMain(m_settings.CurrentLanguageID, this);
     // The table has just written the start caption, whatever the label showed.
     if (lang::IsLanguage(m_settings.CurrentLanguageID)) m_labelShowsStart = true;
-    for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption}) label->adjustSize();
+    ArrangeCaptions();
     lang::SetTrayMenuCaptions(this);
 
     // The piece set goes into the board's own bitmap, which the board cuts

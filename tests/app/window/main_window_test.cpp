@@ -138,6 +138,20 @@ TEST_F(WindowTest, ShowsTheLanguageOfTheSettingsFileInWindowAndTrayMenu) {
     EXPECT_EQ(Window->findChild<QAction*>(QStringLiteral("Hide1"))->text(), QStringLiteral("Hide"));
 }
 
+TEST_F(WindowTest, CaptionsOfEveryLanguageKeepApart) {
+    for (int language = 0; language < 4; ++language) {
+        SCOPED_TRACE(language);
+        Window.reset();
+        WriteSettings(std::string(QuietSettings) + "[Language]\r\nCurrentLanguageID=" +
+                      std::to_string(language) + "\r\n");
+        Open();
+        EXPECT_LT(Label("Label6")->geometry().right(), Label("Label7")->x());
+        EXPECT_LT(Label("Label8")->geometry().right(), Label("Label4")->x());
+        EXPECT_LE(Label("Label6")->x(), 544);
+        EXPECT_EQ(Label("Label7")->pos(), QPoint(576, 81));
+    }
+}
+
 TEST_F(WindowTest, CreatingTheWindowWritesEveryKeyOfTheSettingsFile) {
     WriteSettings("[Settings]\r\niTimeLimit=0x20\r\nComputerPlaysBlack=0\r\n");
     Open();
