@@ -409,8 +409,12 @@ void TfrmVessaro::FormCreate() {
 }
 
 void TfrmVessaro::setVisible(bool visible) {
-    if (visible && !isVisible() && m_created && m_options.KeepPlacement)
+    // The stored place is the last session's; coming back from the tray the
+    // window stays where the player left it.
+    if (visible && !isVisible() && m_created && m_options.KeepPlacement && !m_placementRestored) {
+        m_placementRestored = true;
         m_placement->RestorePlacement(*this);
+    }
     QWidget::setVisible(visible);
 }
 

@@ -172,6 +172,7 @@ private:
     bool m_created = false;
     bool m_terminating = false;
     bool m_trayStarted = false;
+    bool m_placementRestored = false;
 
     // Controls, back to front
     QLabel* m_background = nullptr;              // Image10

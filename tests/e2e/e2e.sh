@@ -313,6 +313,13 @@ scenario_chrome() {
     press "$(windows_named "About Quintavo..." | head -n1)" Escape
     wait_for 10 no_window "About Quintavo..." || fail "Escape did not close the About window"
 
+    local x1=$WX y1=$WY
+    close_by_button
+
+    note "the next start puts the window where it was"
+    start_game
+    [ "$WX,$WY" = "$x1,$y1" ] || fail "started at $WX,$WY instead of $x1,$y1"
+    shot "restarted"
     close_by_button
 }
 

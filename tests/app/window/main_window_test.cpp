@@ -587,6 +587,29 @@ TEST_F(WindowTest, EscapeHidesTheWindowEvenFromTheMoveList) {
         EXPECT_TRUE(Window->isMinimized());
 }
 
+TEST_F(WindowTest, ComingBackFromHidingStopsTheGameAndTheMenuNamesTheWay) {
+    WriteSettings(QuietSettings);
+    Open();
+    Key(Qt::Key_F2);
+    Move("e2", "e4");
+    auto* hideItem = Window->findChild<QAction*>(QStringLiteral("Hide1"));
+    Window->hide();
+    Window->PopupMenu1Popup();
+    EXPECT_EQ(hideItem->text(), QStringLiteral("Zeigen"));
+    Window->TrayIcon1DblClick();
+    EXPECT_TRUE(Window->isVisible());
+    EXPECT_EQ(hideItem->text(), QStringLiteral("Verstecken"));
+    EXPECT_FALSE(Window->State().GameRunning);
+    EXPECT_FALSE(Window->State().GameStarted);
+    EXPECT_EQ(Label("Label2")->text(), QStringLiteral("Start"));
+    // The next Start begins a new game, after the save question.
+    Prompts->Answers = {Answer::No};
+    Key(Qt::Key_F7);
+    EXPECT_EQ(Prompts->Log.size(), 1);
+    EXPECT_TRUE(MoveLines().isEmpty());
+    EXPECT_TRUE(Window->State().GameRunning);
+}
+
 TEST_F(WindowTest, TheCloseCommandEndsAtOnceAndACloseRequestAsksFirst) {
     WriteSettings(QuietSettings);
     Open();
