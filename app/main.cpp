@@ -18,6 +18,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The desktop entry's name: the window system groups the windows under it
+    // and finds the menu entry's icon by it.
+    constexpr char AppId[] = "com.harbrook.quintavo";
+    QApplication::setApplicationName(QString::fromLatin1(AppId));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(AppId));
 
     // A second start ends at once, silently, before any window exists.
     quintavo::app::SingleInstance instance;

@@ -326,7 +326,7 @@ scenario_chrome() {
 # The icon's own window, embedded in the notification area.
 tray_icon_window() {
     local w WIDTH HEIGHT X Y SCREEN WINDOW
-    for w in $(xdotool search --onlyvisible --classname '^quintavo$' 2>/dev/null); do
+    for w in $(xdotool search --onlyvisible --classname 'quintavo' 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$w")"
         [ "$WIDTH" -le 64 ] && [ "$HEIGHT" -le 64 ] && { echo "$w"; return 0; }
     done

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocalSocket>
 #include <QSysInfo>
@@ -27,6 +28,20 @@ TEST(SingleInstance, TheNameWithItsTrailingBlankIsHeldByOneInstanceAtATime) {
     }
     SingleInstance later(QStringLiteral("Quintavo "), folder.path());
     EXPECT_TRUE(later.Acquire());
+}
+
+TEST(SingleInstance, HoldsWhateverTheApplicationIsCalled) {
+    // The lock names its holder by the application's name, which differs from
+    // the program file's; a live holder keeps its lock all the same.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("com.harbrook.quintavo"));
+    QTemporaryDir folder;
+    SingleInstance first(QStringLiteral("Quintavo "), folder.path());
+    ASSERT_TRUE(first.Acquire());
+    SingleInstance second(QStringLiteral("Quintavo "), folder.path());
+    EXPECT_FALSE(second.Acquire());
+    EXPECT_TRUE(first.Held());
+    QCoreApplication::setApplicationName(name);
 }
 
 TEST(SingleInstance, ALockLeftByAProcessThatIsGoneIsTakenOver) {
