@@ -100,8 +100,8 @@ public:
     void GenerateCaptureMoves();
     int PlyMovesStart(int ply) const { return m_plyMovesStart[ply]; }
     int PlyMovesEnd(int ply) const { return m_plyMovesEnd[ply]; }
-    EngineMove StackMove(int index) const { return m_moveStack[index].Move; }
-    int StackScore(int index) const { return m_moveStack[index].Score; }
+    EngineMove StackMove(int index) const { return m_stackMoves[index]; }
+    int StackScore(int index) const { return m_stackScores[index]; }
     // False, with the position unchanged, for a move that leaves the own king
     // attacked or a castling whose squares are blocked or attacked.
     bool PlayMove(EngineMove move);
@@ -122,10 +122,6 @@ public:
     int HistoryScore(int from, int to) const { return m_historyScore[from][to]; }
 
 private:
-    struct StackEntry {
-        EngineMove Move;
-        std::int32_t Score;
-    };
     struct UndoRecord {
         EngineMove Move;
         std::int32_t Captured;
@@ -166,7 +162,10 @@ private:
     std::array<std::array<std::int32_t, 10>, 2> m_pawnsOnFile{};
 
     // Moves; one extra bound so that generation at the last ply stays inside.
-    std::array<StackEntry, MoveStackSize> m_moveStack{};
+    // The move stack's moves and their ordering scores, apart so that the
+    // selection scans the scores alone.
+    std::array<EngineMove, MoveStackSize> m_stackMoves{};
+    std::array<std::int32_t, MoveStackSize> m_stackScores{};
     std::array<std::int32_t, MaxPly + 1> m_plyMovesStart{};
     std::array<std::int32_t, MaxPly + 1> m_plyMovesEnd{};
     std::array<UndoRecord, MaxPly> m_undoStack{};

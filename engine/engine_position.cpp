@@ -178,7 +178,8 @@ inline void TEngine::AddMove(int from, int to, int flags) {
         score = 1000000 + 10 * m_squarePiece[to] - m_squarePiece[from];
     else
         score = m_historyScore[from][to];
-    m_moveStack[end] = {MakeEngineMove(from, to, 0, flags), score};
+    m_stackMoves[end] = MakeEngineMove(from, to, 0, flags);
+    m_stackScores[end] = score;
     ++end;
 }
 
@@ -186,8 +187,8 @@ inline void TEngine::AddPromotions(int from, int to, int flags) {
     auto& end = m_plyMovesEnd[m_searchPly];
     for (int kind = Knight; kind <= Queen; ++kind) {
         if (end >= MoveStackSize) return;
-        m_moveStack[end] = {MakeEngineMove(from, to, kind, flags + MoveFlags::Promotion),
-                            1000000 + 10 * kind};
+        m_stackMoves[end] = MakeEngineMove(from, to, kind, flags + MoveFlags::Promotion);
+        m_stackScores[end] = 1000000 + 10 * kind;
         ++end;
     }
 }
@@ -430,40 +431,30 @@ bool TEngine::IsInCheck(int color) const {
 }
 
 // Looked up from the target square: a piece attacks sq exactly when sq, walking
-// the same steps backwards, meets it.
+// the same steps backwards, meets it first.
 bool TEngine::IsAttacked(int sq, int byColor) const {
     const auto& sets = m_pieceSets[byColor];
     if (Attackers.Pawn[byColor][sq] & sets[Pawn]) return true;
     if (Attackers.Knight[sq] & sets[Knight]) return true;
     if (Attackers.King[sq] & sets[King]) return true;
+    // Sliders: the nearest piece on each ray from the square, by bit scan.
+    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
     const std::uint64_t diagonal = sets[Bishop] | sets[Queen];
     if (Attackers.Diagonal[sq] & diagonal) {
-        for (int r = 0; r < 4; ++r) {
-            const int d = RayStep[Bishop][r];
-            int t = sq;
-            for (;;) {
-                t = BorderedBoard[SquareToBordered[t] + d];
-                if (t == -1) break;
-                if (m_squareColor[t] != NoColor) {
-                    if (diagonal & SquareBit(t)) return true;
-                    break;
-                }
-            }
+        for (int ray : {0, 2, 5, 7}) {
+            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
+            if (blockers == 0) continue;
+            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+            if (diagonal & SquareBit(t)) return true;
         }
     }
     const std::uint64_t orthogonal = sets[Rook] | sets[Queen];
     if (Attackers.Orthogonal[sq] & orthogonal) {
-        for (int r = 0; r < 4; ++r) {
-            const int d = RayStep[Rook][r];
-            int t = sq;
-            for (;;) {
-                t = BorderedBoard[SquareToBordered[t] + d];
-                if (t == -1) break;
-                if (m_squareColor[t] != NoColor) {
-                    if (orthogonal & SquareBit(t)) return true;
-                    break;
-                }
-            }
+        for (int ray : {1, 3, 4, 6}) {
+            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
+            if (blockers == 0) continue;
+            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+            if (orthogonal & SquareBit(t)) return true;
         }
     }
     return false;
@@ -483,7 +474,7 @@ std::uint64_t TEngine::PerftAt(int depth) {
     const int p = m_searchPly;
     std::uint64_t count = 0;
     for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {
-        if (!PlayMove(m_moveStack[i].Move)) continue;
+        if (!PlayMove(m_stackMoves[i])) continue;
         count += depth == 1 ? 1 : PerftAt(depth - 1);
         UndoMove();
     }

@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quintavo::engine {
@@ -106,7 +107,7 @@ int TEngine::AlphaBeta(int alpha, int beta, int depth) {
     for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {
         if (AbortSearch()) break;
         SelectNextMove(i);
-        const EngineMove move = m_moveStack[i].Move;
+        const EngineMove move = m_stackMoves[i];
         if (!PlayMove(move)) continue;
         ++m_nodes;
         if (p == 0 && !m_rootHasLegalMove) {
@@ -145,7 +146,7 @@ int TEngine::CaptureSearch(int alpha, int beta) {
     bool anyLegal = false;
     for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {
         SelectNextMove(i);
-        const EngineMove move = m_moveStack[i].Move;
+        const EngineMove move = m_stackMoves[i];
         if (!PlayMove(move)) continue;
         ++m_nodes;
         anyLegal = true;
@@ -163,11 +164,22 @@ int TEngine::CaptureSearch(int alpha, int beta) {
 
 void TEngine::SelectNextMove(int i) {
     const int end = m_plyMovesEnd[m_searchPly];
-    int best = i;
-    for (int j = i + 1; j < end; ++j) {
-        if (m_moveStack[j].Score > m_moveStack[best].Score) best = j;
+    const std::int32_t* scores = m_stackScores.data();
+    // The highest score first, then the first entry that holds it: the same
+    // pick as replacing only on a strictly greater score, found with
+    // independent running maxima.
+    std::int32_t top[4] = {scores[i], scores[i], scores[i], scores[i]};
+    int j = i + 1;
+    for (; j + 4 <= end; j += 4) {
+        for (int k = 0; k < 4; ++k) top[k] = std::max(top[k], scores[j + k]);
     }
-    if (best != i) std::swap(m_moveStack[i], m_moveStack[best]);
+    for (; j < end; ++j) top[0] = std::max(top[0], scores[j]);
+    const std::int32_t best = std::max(std::max(top[0], top[1]), std::max(top[2], top[3]));
+    if (best == scores[i]) return;
+    int at = i + 1;
+    while (scores[at] != best) ++at;
+    std::swap(m_stackMoves[i], m_stackMoves[at]);
+    std::swap(m_stackScores[i], m_stackScores[at]);
 }
 
 void TEngine::BoostBestLineMove() {
@@ -175,9 +187,9 @@ void TEngine::BoostBestLineMove() {
     m_followBestLine = false;
     const EngineMove target = m_bestLine[0][p];
     for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {
-        const EngineMove m = m_moveStack[i].Move;
+        const EngineMove m = m_stackMoves[i];
         if (MoveFrom(m) == MoveFrom(target) && MoveTo(m) == MoveTo(target)) {
-            m_moveStack[i].Score += BestLineBoost;
+            m_stackScores[i] += BestLineBoost;
             m_followBestLine = true;
             return;
         }

@@ -78,13 +78,17 @@ TEST(EngineSearch, TiesGoToTheFirstOrderedMoveAndTheKeptLineReordersThem) {
     EXPECT_EQ(result.Nodes, 20u);
 }
 
-TEST(EngineSearch, SameInputGivesTheSameSearch) {
+TEST(EngineSearch, SameInputGivesTheSameSearchAndLeavesTheRootAsFound) {
     const EngineRequest r = FromFen(Kiwipete, 2);
-    const SearchResult a = SearchFresh(r);
+    auto e = std::make_unique<TEngine>();
+    const SearchResult a = e->RunSearch(r);
     const SearchResult b = SearchFresh(r);
     EXPECT_EQ(a.Move, b.Move);
     EXPECT_EQ(a.Nodes, b.Nodes);
     EXPECT_EQ(a.Score, b.Score);
+    EXPECT_EQ(e->SearchPly(), 0);
+    EXPECT_EQ(e->CurrentRequest().Board, r.Board);
+    EXPECT_TRUE(e->IsConsistent());
 }
 
 TEST(EngineSearch, ReportsNoLegalMoveInsteadOfAStaleOne) {
