@@ -115,7 +115,7 @@ public:
 
     // Evaluation
     void BuildPieceSquareValues();
-    int EvaluatePosition() const;
+    int EvaluatePosition();
     int PieceSquareValue(int color, int kind, int sq) const { return m_pieceSquareValue[color][kind][sq]; }
 
     // Ordering credit of quiet moves; cleared by every RunSearch.
@@ -172,6 +172,17 @@ private:
 
     // Evaluation, fixed at the root of every search
     std::array<std::array<std::array<std::int32_t, 64>, 6>, 2> m_pieceSquareValue{};
+    // The pawn terms depend on nothing but the pawns and the tables, and the
+    // pawns change in few moves: their score is remembered by pawn sets.
+    struct PawnEntry {
+        std::uint64_t White = 0;
+        std::uint64_t Black = 0;
+        std::int32_t Score[2] = {0, 0};
+        bool Valid = false;
+    };
+    static constexpr int PawnCacheSize = 4096;
+    std::array<PawnEntry, PawnCacheSize> m_pawnCache{};
+    void PawnScores(int scores[2]);
 
     // Search
     std::array<std::array<std::int32_t, 64>, 64> m_historyScore{};

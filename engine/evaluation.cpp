@@ -62,31 +62,56 @@ void TEngine::BuildPieceSquareValues() {
         }
     }
     RebuildDerivedState(); // the sums follow the new tables
+    for (auto& entry : m_pawnCache) entry.Valid = false;
 }
 
-int TEngine::EvaluatePosition() const {
-    // The tables' sums and the pawns per file are kept as pieces move. The
-    // pawn terms are the same for every pawn of a file, so they are counted
-    // file by file; only the passed bonus reads each pawn's own square.
-    int score[2] = {m_tableSums[White], m_tableSums[Black]};
+void TEngine::PawnScores(int scores[2]) {
+    const std::uint64_t white = m_pieceSets[White][Pawn];
+    const std::uint64_t black = m_pieceSets[Black][Pawn];
+    const std::uint64_t mixed = (white ^ (black * 0x9E3779B97F4A7C15ull)) * 0xBF58476D1CE4E5B9ull;
+    PawnEntry& entry = m_pawnCache[mixed >> (64 - 12)];
+    if (entry.Valid && entry.White == white && entry.Black == black) {
+        scores[White] = entry.Score[White];
+        scores[Black] = entry.Score[Black];
+        return;
+    }
+    // Every pawn of a file pays the same doubled and isolated terms; only the
+    // passed bonus reads each pawn's own square.
     for (int c = White; c <= Black; ++c) {
-        const int o = 1 - c;
         const auto& own = m_pawnsOnFile[c];
-        const auto& opposing = m_pawnsOnFile[o];
+        const auto& opposing = m_pawnsOnFile[1 - c];
+        int score = 0;
         for (int f = 1; f <= 8; ++f) {
             const int n = own[f];
             if (n == 0) continue;
-            if (n > 1) score[c] -= 5 * n;
+            if (n > 1) score -= 5 * n;
             if (own[f - 1] == 0 && own[f + 1] == 0) {
-                score[c] -= 20 * n;
-                if (opposing[f] == 0) score[c] -= 10 * n;
+                score -= 20 * n;
+                if (opposing[f] == 0) score -= 10 * n;
             }
             if (opposing[f - 1] == 0 && opposing[f] == 0 && opposing[f + 1] == 0) {
                 for (std::uint64_t pawns = m_pieceSets[c][Pawn] & FileSet[f - 1]; pawns != 0;
                      pawns &= pawns - 1)
-                    score[c] += 2 * m_pieceSquareValue[c][Pawn][std::countr_zero(pawns)];
+                    score += 2 * m_pieceSquareValue[c][Pawn][std::countr_zero(pawns)];
             }
         }
+        scores[c] = score;
+    }
+    entry.White = white;
+    entry.Black = black;
+    entry.Score[White] = scores[White];
+    entry.Score[Black] = scores[Black];
+    entry.Valid = true;
+}
+
+int TEngine::EvaluatePosition() {
+    // The tables' sums and the pawns per file are kept as pieces move.
+    int pawnScores[2];
+    PawnScores(pawnScores);
+    int score[2] = {m_tableSums[White] + pawnScores[White], m_tableSums[Black] + pawnScores[Black]};
+    for (int c = White; c <= Black; ++c) {
+        const auto& own = m_pawnsOnFile[c];
+        const auto& opposing = m_pawnsOnFile[1 - c];
         for (std::uint64_t rooks = m_pieceSets[c][Rook]; rooks != 0; rooks &= rooks - 1) {
             const int f = FileOfSquare(std::countr_zero(rooks)) + 1;
             if (own[f] == 0) {
