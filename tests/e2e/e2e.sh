@@ -21,6 +21,8 @@ ln "$QUINTAVO_BIN" "$work/bin/quintavo" 2>/dev/null || cp "$QUINTAVO_BIN" "$work
 ln -s "$(cd "$(dirname "$QUINTAVO_BIN")/../lib" && pwd)" "$work/lib"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
 export QT_QPA_PLATFORM=xcb
+# Dialog titles and dates as this script expects them, whatever the machine's language.
+export LC_ALL=C.UTF-8 LANGUAGE=
 # Qt's own file dialogs, which xdotool can type into.
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
 cd "$work/home"
