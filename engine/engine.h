@@ -114,7 +114,9 @@ public:
     bool IsConsistent() const;
 
     // Evaluation
+    // Tables from the current position; the search builds them at its root.
     void BuildPieceSquareValues();
+    // Positive is good for the side to move. Not const: it remembers pawn terms.
     int EvaluatePosition();
     int PieceSquareValue(int color, int kind, int sq) const { return m_pieceSquareValue[color][kind][sq]; }
 
@@ -132,6 +134,7 @@ private:
     void PutPiece(int sq, int color, int kind);
     void ClearSquare(int sq);
     void RebuildDerivedState();
+    void PawnScores(int scores[2]);
     void AddMove(int from, int to, int flags);
     void AddPawnMoves(int sq, bool capturesOnly);
     void AddEnPassantMoves();
@@ -182,7 +185,6 @@ private:
     };
     static constexpr int PawnCacheSize = 4096;
     std::array<PawnEntry, PawnCacheSize> m_pawnCache{};
-    void PawnScores(int scores[2]);
 
     // Search
     std::array<std::array<std::int32_t, 64>, 64> m_historyScore{};
