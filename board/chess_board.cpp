@@ -16,26 +16,19 @@
 namespace quintavo {
 
 // The model's engine hooks, kept apart from the board's own StartThinking.
-// The engine library polls an abort flag of its own; it is kept equal to the
-// thread's AbortSearch here, where that flag changes (both on the UI thread,
-// while the thread sleeps or is blocked in its own delivery).
 class TChessBoard::EngineBridge : public IEngineControl {
 public:
     explicit EngineBridge(TChessBoard& board) : m_board(board) {}
 
     void PauseEngine() override {
         if (!m_board.m_handOff) return;
-        EngineHandOff& handOff = m_board.HandOff();
-        if (m_board.m_search && !handOff.CustomEngine()) m_board.m_search->SetAbort(true);
-        handOff.PauseEngine();
+        m_board.HandOff().PauseEngine();
     }
 
     void StartThinking() override {
         if (!m_board.m_handOff || m_board.m_designing || m_board.m_loading || m_board.m_destroying)
             return;
-        EngineHandOff& handOff = m_board.HandOff();
-        if (m_board.m_search && !handOff.CustomEngine()) m_board.m_search->SetAbort(false);
-        handOff.StartThinking();
+        m_board.HandOff().StartThinking();
     }
 
 private:
@@ -68,8 +61,7 @@ void TChessBoard::Construct(SearchFunction search) {
     m_model.ResetToStart();
 
     if (!m_designing && !search) {
-        m_search = std::make_shared<EngineSearch>();
-        search = EngineSearch::Function(m_search);
+        search = EngineSearch::Function(std::make_shared<EngineSearch>());
     }
     if (m_designing) search = nullptr;
     m_handOff = std::make_unique<EngineHandOff>(m_model, std::move(search), [this] { WakeUi(); });
@@ -86,8 +78,8 @@ TChessBoard::~TChessBoard() {
     m_destroying = true;
     if (m_dragState != DragState::None) EndDragGrabs();
     m_pollTimer->stop();
-    // The engine first: abort its search, let the thread finish and join it.
-    if (m_search) m_search->SetAbort(true);
+    // The engine first: the hand-off aborts its search, lets the thread
+    // finish and joins it.
     m_model.SetEngineControl(nullptr);
     m_handOff.reset();
     m_model.SetView(nullptr);

@@ -313,7 +313,6 @@ private:
     void HandleResizeMove(QMouseEvent* event);
 
     BoardModel m_model;
-    std::shared_ptr<EngineSearch> m_search;
     std::unique_ptr<EngineBridge> m_bridge;
     std::unique_ptr<EngineHandOff> m_handOff;
 

@@ -1,24 +1,28 @@
 #include "board/engine_search.h"
 
-#include "board/engine_core.h"
+#include "engine/engine.h"
 
 namespace quintavo {
 
-EngineSearch::EngineSearch() : m_core(std::make_unique<detail::EngineCore>()) {}
+EngineSearch::EngineSearch() : m_engine(std::make_unique<engine::TEngine>()) {}
 
 EngineSearch::~EngineSearch() = default;
 
-engine::SearchOutcome EngineSearch::Search(const engine::SearchRequest& request,
-                                           const std::atomic<bool>& abort) {
+engine::FoundMove EngineSearch::Search(const engine::SearchRequest& request,
+                                       const std::atomic<bool>& abort) {
     if (abort) return {};
-    const detail::CoreMove move = m_core->Search(
-        request.Letters, request.WhiteToMove, request.Castling, request.EnPassant, request.Depth);
-    if (!move.Found || abort) return {};
-    return {true, move.From, move.To};
-}
-
-void EngineSearch::SetAbort(bool abort) {
-    m_core->SetAbort(abort);
+    m_engine->WatchAbortFlag(&abort);
+    engine::EngineRequest engineRequest;
+    engineRequest.Board = request.Letters;
+    engineRequest.WhiteToMove = request.WhiteToMove;
+    engineRequest.CastlingAllowed = request.Castling;
+    engineRequest.EnPassant = request.EnPassant;
+    engineRequest.SearchDepth = request.Depth;
+    const engine::SearchResult result = m_engine->RunSearch(engineRequest);
+    m_engine->WatchAbortFlag(nullptr);
+    if (result.Outcome != engine::SearchOutcome::Move || abort) return {};
+    return {true, FromEngineSquare(engine::MoveFrom(result.Move)),
+            FromEngineSquare(engine::MoveTo(result.Move))};
 }
 
 engine::TEngineThread::SearchFunction EngineSearch::Function(std::shared_ptr<EngineSearch> search) {

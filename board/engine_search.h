@@ -10,8 +10,8 @@
 
 namespace quintavo {
 
-namespace detail {
-class EngineCore;
+namespace engine {
+class TEngine;
 }
 
 class EngineSearch {
@@ -21,19 +21,15 @@ public:
     EngineSearch(const EngineSearch&) = delete;
     EngineSearch& operator=(const EngineSearch&) = delete;
 
-    // Runs on the engine thread. `abort` is the thread's AbortSearch: a search
-    // that starts while it is set returns at once. The engine polls its own
-    // flag inside the search, which SetAbort keeps equal to the thread's.
-    engine::SearchOutcome Search(const engine::SearchRequest& request,
-                                 const std::atomic<bool>& abort);
-    // Any thread: sets or clears the engine's own abort flag.
-    void SetAbort(bool abort);
+    // Runs on the engine thread. The search ends early once `abort` (the
+    // thread's AbortSearch) is set, and then gives no move.
+    engine::FoundMove Search(const engine::SearchRequest& request, const std::atomic<bool>& abort);
 
     // A search function for TEngineThread that shares the engine object.
     static engine::TEngineThread::SearchFunction Function(std::shared_ptr<EngineSearch> search);
 
 private:
-    std::unique_ptr<detail::EngineCore> m_core;
+    std::unique_ptr<engine::TEngine> m_engine;
 };
 
 } // namespace quintavo

@@ -23,6 +23,10 @@ function(quintavo_add_test name)
     if(NOT T_LABELS)
         set(T_LABELS unit)
     endif()
+    # The labels go through as one text: a list would keep only its first.
+    # ctest -L and -LE match them as regular expressions, so "unit,thread"
+    # is found by either word.
+    string(JOIN "," T_LABELS ${T_LABELS})
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 120
         PROPERTIES LABELS "${T_LABELS}"

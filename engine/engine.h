@@ -71,7 +71,13 @@ public:
     // Safe to call from any thread while RunSearch runs; RunSearch itself
     // never clears the flag.
     void SetAbortSearch(bool abort) { m_abortSearch.store(abort, std::memory_order_relaxed); }
-    bool AbortSearch() const { return m_abortSearch.load(std::memory_order_relaxed); }
+    // A second flag that ends the search as well, such as the abort flag of
+    // the thread that owns the engine; null for none.
+    void WatchAbortFlag(const std::atomic<bool>* flag) { m_watchedAbort = flag; }
+    bool AbortSearch() const {
+        return m_abortSearch.load(std::memory_order_relaxed) ||
+               (m_watchedAbort && m_watchedAbort->load(std::memory_order_relaxed));
+    }
     // PlayMove calls that succeeded during the last RunSearch, all iterations.
     std::uint64_t NodeCount() const { return m_nodes; }
     // Deepest ply a node of the last RunSearch reached.
@@ -192,6 +198,7 @@ private:
     std::array<std::int32_t, MaxPly> m_bestLineLength{};
     bool m_followBestLine = false;
     std::atomic<bool> m_abortSearch{false};
+    const std::atomic<bool>* m_watchedAbort = nullptr;
     std::uint64_t m_nodes = 0;
     int m_selDepth = 0;
     bool m_rootHasLegalMove = false;

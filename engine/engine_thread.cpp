@@ -113,7 +113,7 @@ void TEngineThread::Run() {
         if (m_links.ComputerToMove && m_links.ComputerToMove()) {
             if (m_links.Priority) ApplyPriority(m_links.Priority());
             IsThinking = true;
-            const SearchOutcome outcome = m_search(m_links.ReadRequest(), AbortSearch);
+            const FoundMove outcome = m_search(m_links.ReadRequest(), AbortSearch);
             if (!AbortSearch) {
                 IsThinking = false;
                 if (outcome.Found && m_links.MoveSink) {

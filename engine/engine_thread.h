@@ -36,7 +36,7 @@ struct SearchRequest {
     int Depth = 1;
 };
 
-struct SearchOutcome {
+struct FoundMove {
     bool Found = false; // false: the side to move has no legal move
     Square From = Square::None;
     Square To = Square::None;
@@ -45,7 +45,7 @@ struct SearchOutcome {
 class TEngineThread {
 public:
     using SearchFunction =
-        std::function<SearchOutcome(const SearchRequest&, const std::atomic<bool>& abort)>;
+        std::function<FoundMove(const SearchRequest&, const std::atomic<bool>& abort)>;
 
     struct Links {
         // Read on the engine thread, while the UI thread leaves the board alone.

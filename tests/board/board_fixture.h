@@ -18,7 +18,7 @@
 namespace quintavo::test {
 
 // The first legal (from, to) pair in square order.
-inline engine::SearchOutcome FirstLegalMove(const engine::SearchRequest& request,
+inline engine::FoundMove FirstLegalMove(const engine::SearchRequest& request,
                                             const std::atomic<bool>&) {
     BoardModel scratch;
     scratch.SetPosition(std::string(request.Letters.begin(), request.Letters.end()));
@@ -33,7 +33,7 @@ inline engine::SearchOutcome FirstLegalMove(const engine::SearchRequest& request
 }
 
 // Thinks until it is stopped, and then plays nothing.
-inline engine::SearchOutcome ThinkUntilAborted(const engine::SearchRequest&,
+inline engine::FoundMove ThinkUntilAborted(const engine::SearchRequest&,
                                                const std::atomic<bool>& abort) {
     while (!abort)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -16,12 +16,12 @@ namespace quintavo {
 namespace {
 
 using namespace std::chrono_literals;
-using engine::SearchOutcome;
+using engine::FoundMove;
 using engine::SearchRequest;
 
 // The first legal (from, to) pair in square order: enough of an engine to
 // watch the protocol.
-SearchOutcome FirstLegalMove(const SearchRequest& request, const std::atomic<bool>&) {
+FoundMove FirstLegalMove(const SearchRequest& request, const std::atomic<bool>&) {
     BoardModel scratch;
     scratch.SetPosition(std::string(request.Letters.begin(), request.Letters.end()));
     scratch.SetWhiteToMove(request.WhiteToMove);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "rules/board_model.h"
 #include "rules/fen.h"
 
@@ -45,10 +48,21 @@ TEST(EngineSearch, NothingToPlayOrStoppedGivesNoMove) {
 
     const std::atomic<bool> aborted{true};
     EXPECT_FALSE(search.Search(Request("6k1/5ppp/8/8/8/8/8/R5K1 w - -", 2), aborted).Found);
-    search.SetAbort(true); // the engine's own flag ends the search inside
-    EXPECT_FALSE(search.Search(Request("6k1/5ppp/8/8/8/8/8/R5K1 w - -", 2), running).Found);
-    search.SetAbort(false);
     EXPECT_TRUE(search.Search(Request("6k1/5ppp/8/8/8/8/8/R5K1 w - -", 2), running).Found);
+}
+
+TEST(EngineSearch, TheThreadsFlagEndsARunningSearch) {
+    EngineSearch search;
+    std::atomic<bool> abort{false};
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        abort = true;
+    });
+    // Depth 8 from a middle game runs for many seconds unless stopped.
+    const auto result = search.Search(
+        Request("r1bq1rk1/pppnbppp/4pn2/3p2B1/2PP4/2N1PN2/PP3PPP/R2QKB1R w KQ -", 8), abort);
+    stopper.join();
+    EXPECT_FALSE(result.Found);
 }
 
 } // namespace
