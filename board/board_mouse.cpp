@@ -333,14 +333,17 @@ void TChessBoard::AnimateMove(Square from, Square to, int delay) {
     floating.raise();
     floating.show();
 
+    // A step lasts the delay, but never less than MinimumStepTime: a
+    // step costs only a fraction of that to draw, and a slide run at drawing
+    // speed is over before the eye sees it move.
+    using Clock = std::chrono::steady_clock;
+    const auto stepTime = std::max<Clock::duration>(std::chrono::milliseconds(delay), MinimumStepTime);
     const auto step = [&](int x, int y) {
-        QElapsedTimer clock;
-        clock.start();
+        const auto stepEnd = Clock::now() + stepTime;
         ShowFloatingStep(QPoint(x, y));
         if (AnimationStepHook) AnimationStepHook(QPoint(x, y));
         // No event processing while waiting: nothing may start a move now.
-        while (delay > 0 && clock.elapsed() <= delay)
-            std::this_thread::sleep_for(std::chrono::milliseconds(delay + 1 - clock.elapsed()));
+        std::this_thread::sleep_until(stepEnd);
     };
 
     const int x1 = start.x(), y1 = start.y(), x2 = end.x(), y2 = end.y();

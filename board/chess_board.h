@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -247,6 +248,9 @@ public:
     std::function<void(int x, int y)> OnDragOver;
     std::function<void(int x, int y)> OnDragDrop;
     std::function<void(bool dropped)> OnEndDrag;
+
+    // The shortest time one pixel of a slide takes, whatever AnimationDelay.
+    static constexpr std::chrono::microseconds MinimumStepTime{750};
 
     // For tests: each point the sliding piece visits, in the floating
     // piece's coordinates (the parent's, or the screen's without a parent).
