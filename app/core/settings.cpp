@@ -124,7 +124,11 @@ std::filesystem::path ConfigHome() {
 } // namespace
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executableFolder) {
-    if (FolderIsWritable(executableFolder)) return executableFolder / SettingsFileName;
+    std::error_code ec;
+    const bool ownsItsFolder =
+        std::filesystem::exists(executableFolder / SettingsFileName, ec) ||
+        std::filesystem::exists(executableFolder.parent_path() / "CMakeCache.txt", ec);
+    if (ownsItsFolder && FolderIsWritable(executableFolder)) return executableFolder / SettingsFileName;
     if (const auto home = ConfigHome(); !home.empty()) {
         const auto folder = home / "quintavo";
         std::error_code ec;

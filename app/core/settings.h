@@ -81,10 +81,13 @@ Settings ReadFromIni(const std::filesystem::path& path);
 // that could not be read whole is left as it is and an error is returned.
 FileResult SaveToIni(const Settings& settings, const std::filesystem::path& path);
 
-// Where the settings file lives: beside the executable when that folder is
-// writable, otherwise in "quintavo" under $XDG_CONFIG_HOME or ~/.config
-// (created when missing). Never fails: with no usable folder at all it
-// answers the executable's folder, where reading still works.
+// Where the settings file lives: beside the executable when the program runs
+// from its build folder (CMakeCache.txt one level up) or a settings file is
+// already there, and that folder is writable; otherwise in "quintavo" under
+// $XDG_CONFIG_HOME or ~/.config (created when missing), as for an installed
+// program, whose folder belongs to the system even when root could write it.
+// Never fails: with no usable folder at all it answers the executable's
+// folder, where reading still works.
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executableFolder);
 
 } // namespace quintavo::appcore

@@ -171,10 +171,24 @@ private:
     std::optional<std::string> m_old;
 };
 
-TEST(SettingsFilePath, BesideTheProgramWhenItsFolderIsWritable) {
-    TestFolder exe;
-    EXPECT_EQ(SettingsFilePath(exe.Path()), exe / "quintavo.ini");
-    EXPECT_EQ(test::Entries(exe.Path()), std::vector<std::string>{});
+TEST(SettingsFilePath, BesideTheProgramInItsBuildFolder) {
+    TestFolder build;
+    WriteAll(build / "CMakeCache.txt", "");
+    std::filesystem::create_directory(build / "bin");
+    EXPECT_EQ(SettingsFilePath(build / "bin"), build / "bin" / "quintavo.ini");
+    EXPECT_EQ(test::Entries(build / "bin"), std::vector<std::string>{});
+
+    TestFolder portable; // a settings file put beside the program keeps it there
+    WriteAll(portable / "quintavo.ini", "");
+    EXPECT_EQ(SettingsFilePath(portable.Path()), portable / "quintavo.ini");
+}
+
+TEST(SettingsFilePath, AnInstalledProgramUsesTheConfigFolderEvenWhenItCouldWrite) {
+    TestFolder prefix; // writable, as /usr is for root
+    std::filesystem::create_directory(prefix / "bin");
+    ScopedEnv xdg("XDG_CONFIG_HOME", (prefix / "xdg").c_str());
+    EXPECT_EQ(SettingsFilePath(prefix / "bin"), prefix / "xdg" / "quintavo" / "quintavo.ini");
+    EXPECT_EQ(test::Entries(prefix / "bin"), std::vector<std::string>{});
 }
 
 TEST(SettingsFilePath, FallsBackToTheUsersConfigFolder) {
