@@ -13,6 +13,25 @@ struct Rect {
 };
 
 inline constexpr Rect Background{0, 0, 630, 603};
+
+// The game window's outline: the rounded top corners, the body, and one row
+// per line of the bowed lower edge. The background is drawn to fit it and the
+// window is cut to it.
+struct OutlineRect {
+    int left, top, right, bottom; // right and bottom exclusive
+};
+inline constexpr std::array<OutlineRect, 36> GameWindowOutline{{
+    {5, 0, 626, 1},       {3, 1, 628, 2},       {2, 2, 629, 4},       {1, 4, 631, 571},
+    {1, 571, 629, 572},   {2, 572, 628, 573},   {4, 573, 627, 574},   {6, 574, 625, 575},
+    {8, 575, 623, 576},   {10, 576, 621, 577},  {13, 577, 618, 578},  {16, 578, 615, 579},
+    {19, 579, 612, 580},  {22, 580, 608, 581},  {26, 581, 604, 582},  {31, 582, 600, 583},
+    {35, 583, 595, 584},  {40, 584, 590, 585},  {45, 585, 585, 586},  {50, 586, 580, 587},
+    {56, 587, 574, 588},  {62, 588, 568, 589},  {69, 589, 561, 590},  {76, 590, 554, 591},
+    {83, 591, 547, 592},  {92, 592, 539, 593},  {100, 593, 531, 594}, {109, 594, 522, 595},
+    {119, 595, 511, 596}, {129, 596, 501, 597}, {140, 597, 489, 598}, {152, 598, 478, 599},
+    {166, 599, 463, 600}, {180, 600, 448, 601}, {197, 601, 431, 602}, {218, 602, 408, 603},
+}};
+inline constexpr OutlineRect GameWindowOutlineBounds{1, 0, 631, 603};
 // The picture's darkest edge colour (0xRRGGBB). The window's outline reaches one column
 // beyond the picture (x = 630), and the picture is dark outside the outline; a window that
 // fills its own background with this colour shows no seam, shaped or not.

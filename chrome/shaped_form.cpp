@@ -1,5 +1,7 @@
 #include "chrome/shaped_form.h"
 
+#include "assets/window_layout.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -14,24 +16,8 @@ namespace quintavo::chrome {
 
 namespace {
 
-struct WinRect {
-    std::int32_t left, top, right, bottom;
-};
-
-// The game window's outline: the rounded top corners, the body, and one row
-// per line of the curved lower edge. Right and bottom are exclusive.
-constexpr std::array<WinRect, 36> GameWindowRects = {{
-    {5, 0, 626, 1},       {3, 1, 628, 2},       {2, 2, 629, 4},       {1, 4, 631, 571},
-    {1, 571, 629, 572},   {2, 572, 628, 573},   {4, 573, 627, 574},   {6, 574, 625, 575},
-    {8, 575, 623, 576},   {10, 576, 621, 577},  {13, 577, 618, 578},  {16, 578, 615, 579},
-    {19, 579, 612, 580},  {22, 580, 608, 581},  {26, 581, 604, 582},  {31, 582, 600, 583},
-    {35, 583, 595, 584},  {40, 584, 590, 585},  {45, 585, 585, 586},  {50, 586, 580, 587},
-    {56, 587, 574, 588},  {62, 588, 568, 589},  {69, 589, 561, 590},  {76, 590, 554, 591},
-    {83, 591, 547, 592},  {92, 592, 539, 593},  {100, 593, 531, 594}, {109, 594, 522, 595},
-    {119, 595, 511, 596}, {129, 596, 501, 597}, {140, 597, 489, 598}, {152, 598, 478, 599},
-    {166, 599, 463, 600}, {180, 600, 448, 601}, {197, 601, 431, 602}, {218, 602, 408, 603},
-}};
-constexpr WinRect GameWindowBounds{1, 0, 631, 603};
+// A rectangle as region data stores it: left, top, right, bottom.
+using WinRect = layout::OutlineRect;
 
 std::uint32_t ReadU32(const char* p) {
     std::uint32_t value = 0;
@@ -113,8 +99,9 @@ QByteArray RegionData(const QRegion& region) {
 }
 
 QByteArray GameWindowMask2() {
-    const QByteArray data = FormatData(GameWindowBounds, GameWindowRects.data(),
-                                       GameWindowRects.size());
+    const QByteArray data = FormatData(layout::GameWindowOutlineBounds,
+                                       layout::GameWindowOutline.data(),
+                                       layout::GameWindowOutline.size());
     QByteArray out;
     AppendU32(out, static_cast<std::uint32_t>(data.size()));
     out.append(data);

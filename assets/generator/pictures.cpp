@@ -12,20 +12,6 @@
 namespace quintavo::gen {
 namespace {
 
-// The game window's outline (left, top, right, bottom; right and bottom exclusive): rounded
-// top corners and a bowed lower edge. Outside it the window is cut away.
-constexpr std::array<std::array<int, 4>, 36> OutlineRects{{
-    {5, 0, 626, 1},       {3, 1, 628, 2},       {2, 2, 629, 4},       {1, 4, 631, 571},
-    {1, 571, 629, 572},   {2, 572, 628, 573},   {4, 573, 627, 574},   {6, 574, 625, 575},
-    {8, 575, 623, 576},   {10, 576, 621, 577},  {13, 577, 618, 578},  {16, 578, 615, 579},
-    {19, 579, 612, 580},  {22, 580, 608, 581},  {26, 581, 604, 582},  {31, 582, 600, 583},
-    {35, 583, 595, 584},  {40, 584, 590, 585},  {45, 585, 585, 586},  {50, 586, 580, 587},
-    {56, 587, 574, 588},  {62, 588, 568, 589},  {69, 589, 561, 590},  {76, 590, 554, 591},
-    {83, 591, 547, 592},  {92, 592, 539, 593},  {100, 593, 531, 594}, {109, 594, 522, 595},
-    {119, 595, 511, 596}, {129, 596, 501, 597}, {140, 597, 489, 598}, {152, 598, 478, 599},
-    {166, 599, 463, 600}, {180, 600, 448, 601}, {197, 601, 431, 602}, {218, 602, 408, 603},
-}};
-
 constexpr char32_t WhiteKnight = 0x2658, BlackKnight = 0x265E, WhiteKing = 0x2654;
 
 const QColor WoodDark(0x2E1B0E), WoodLight(0x7E5535);
@@ -40,8 +26,8 @@ QRect ToQRect(const layout::Rect& r) {
 
 QRegion WindowOutline() {
     QRegion region;
-    for (const auto& r : OutlineRects)
-        region += QRect(r[0], r[1], r[2] - r[0], r[3] - r[1]);
+    for (const auto& r : layout::GameWindowOutline)
+        region += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
     return region;
 }
 
