@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# End-to-end runs of the real program in a virtual X server, driven by real
-# pointer and key events. Usage: e2e.sh game|chrome|tray (inside xvfb-run).
+# End-to-end runs of the real program in a virtual X server of its own,
+# driven by real pointer and key events. Usage: e2e.sh game|chrome|tray.
 # Needs QUINTAVO_BIN (the built program) and QUINTAVO_ARTIFACT_DIR (where the
 # screenshots go). Exit status 77 means the scenario could not run here.
 set -euo pipefail
 
 scenario=${1:?scenario}
-: "${QUINTAVO_BIN:?}" "${QUINTAVO_ARTIFACT_DIR:?}" "${DISPLAY:?}"
+: "${QUINTAVO_BIN:?}" "${QUINTAVO_ARTIFACT_DIR:?}"
 
 artifacts="$QUINTAVO_ARTIFACT_DIR/e2e"
 mkdir -p "$artifacts"
@@ -29,18 +29,36 @@ cd "$work/home"
 
 app_pid=""
 helper_pid=""
+server_pid=""
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
     [ -n "$helper_pid" ] && kill "$helper_pid" 2>/dev/null || true
+    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 
+# The server picks a free display itself and names it on fd 3, so parallel
+# runs cannot collide; local clients need no cookie.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+server_pid=$!
+for _ in $(seq 1 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+unset XAUTHORITY
+
 step=0
 fail() {
     shot "failed" || true
     echo "FAILED ($scenario): $*" >&2
+    if [ -s "$work/program.log" ]; then
+        echo "program output:" >&2
+        tail -n 40 "$work/program.log" >&2
+    fi
     echo "visible windows:" >&2
     local w
     for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
@@ -65,14 +83,14 @@ pixel() {
         "%[fx:round(255*p{$1,$2}.r)],%[fx:round(255*p{$1,$2}.g)],%[fx:round(255*p{$1,$2}.b)]" info:
 }
 
-# Polls a command until it succeeds, every 50 ms, for at most $1 seconds.
+# Polls a command until it succeeds, every 100 ms, for at most $1 seconds.
 wait_for() {
     local timeout=$1
     shift
     local deadline=$((SECONDS + timeout))
     until "$@"; do
         [ $SECONDS -ge $deadline ] && return 1
-        sleep 0.05
+        sleep 0.1
     done
 }
 
