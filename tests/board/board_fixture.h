@@ -13,24 +13,10 @@
 #include <thread>
 
 #include "board/chess_board.h"
+#include "fake_searches.h"
 #include "rules/board_model.h"
 
 namespace quintavo::test {
-
-// The first legal (from, to) pair in square order.
-inline engine::FoundMove FirstLegalMove(const engine::SearchRequest& request,
-                                            const std::atomic<bool>&) {
-    BoardModel scratch;
-    scratch.SetPosition(std::string(request.Letters.begin(), request.Letters.end()));
-    scratch.SetWhiteToMove(request.WhiteToMove);
-    scratch.SetCastlingAllowed(request.Castling);
-    scratch.SetEnPassant(request.EnPassant);
-    for (int from = 1; from <= 64; ++from)
-        for (int to = 1; to <= 64; ++to)
-            if (scratch.IsLegalMove(ToSquare(from), ToSquare(to)))
-                return {true, ToSquare(from), ToSquare(to)};
-    return {};
-}
 
 // Thinks until it is stopped, and then plays nothing.
 inline engine::FoundMove ThinkUntilAborted(const engine::SearchRequest&,

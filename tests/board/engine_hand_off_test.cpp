@@ -9,6 +9,7 @@
 #include <mutex>
 #include <thread>
 
+#include "fake_searches.h"
 #include "rules/board_model.h"
 #include "rules/fen.h"
 
@@ -19,20 +20,7 @@ using namespace std::chrono_literals;
 using engine::FoundMove;
 using engine::SearchRequest;
 
-// The first legal (from, to) pair in square order: enough of an engine to
-// watch the protocol.
-FoundMove FirstLegalMove(const SearchRequest& request, const std::atomic<bool>&) {
-    BoardModel scratch;
-    scratch.SetPosition(std::string(request.Letters.begin(), request.Letters.end()));
-    scratch.SetWhiteToMove(request.WhiteToMove);
-    scratch.SetCastlingAllowed(request.Castling);
-    scratch.SetEnPassant(request.EnPassant);
-    for (int from = 1; from <= 64; ++from)
-        for (int to = 1; to <= 64; ++to)
-            if (scratch.IsLegalMove(ToSquare(from), ToSquare(to)))
-                return {true, ToSquare(from), ToSquare(to)};
-    return {};
-}
+using test::FirstLegalMove;
 
 void Load(BoardModel& model, std::string_view fen) {
     const auto position = ParseFen(fen);
