@@ -54,12 +54,12 @@ int main(int argc, char** argv) {
     if (!preview.isEmpty() && !QDir().mkpath(preview))
         return Fail(QStringLiteral("cannot create %1").arg(preview));
 
-    for (const PieceSetSpec& spec : PieceSetSpecs()) {
-        const QImage set = DrawPieceSet(fonts, spec);
-        if (!WriteBmp8(set, root.filePath(QStringLiteral("pieces/") + spec.fileName), &error))
+    for (const PieceSetPlan& plan : PieceSetPlans()) {
+        const QImage set = DrawPieceSet(fonts, plan);
+        if (!WriteBmp8(set, root.filePath(QStringLiteral("pieces/") + plan.fileName), &error))
             return Fail(error);
         if (!preview.isEmpty()) {
-            const QString base = QDir(preview).filePath(QFileInfo(spec.fileName).baseName());
+            const QString base = QDir(preview).filePath(QFileInfo(plan.fileName).baseName());
             const QImage stored = ToIndexed8(set);
             if (!WritePng(stored, base + QStringLiteral("-sheet.png"), &error) ||
                 !WritePng(PreviewOnBoard(stored, std::max(45, stored.height() / 4 + 8)),

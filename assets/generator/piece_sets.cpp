@@ -106,7 +106,7 @@ PieceTheme Theme(QRgb whiteTop, QRgb whiteBottom, QRgb whiteLine, QRgb blackTop,
 
 } // namespace
 
-std::vector<PieceSetSpec> PieceSetSpecs() {
+std::vector<PieceSetPlan> PieceSetPlans() {
     const PieceTheme classic = Theme(0xFFFFFF, 0xD4D4D4, 0x101010, 0x4A4A4A, 0x0E0E0E, 0xE6E6E6);
     const PieceTheme ivory = Theme(0xFFF9EA, 0xE2CFA6, 0x2A1B0C, 0x4B3420, 0x170D05, 0xF1E2C0);
     const PieceTheme slate = Theme(0xF7F9FC, 0xC4CFDC, 0x18212D, 0x3A4A5E, 0x0D141D, 0xDCE4EE);
@@ -128,8 +128,8 @@ std::vector<PieceSetSpec> PieceSetSpecs() {
     };
 }
 
-QImage DrawPieceSet(const Fonts& fonts, const PieceSetSpec& spec) {
-    const int cell = spec.height / 4;
+QImage DrawPieceSet(const Fonts& fonts, const PieceSetPlan& plan) {
+    const int cell = plan.height / 4;
     const auto shapes = Shapes(fonts);
 
     // One scale for all six, so that the pieces keep their relative sizes; they stand on a
@@ -151,17 +151,17 @@ QImage DrawPieceSet(const Fonts& fonts, const PieceSetSpec& spec) {
             const PieceShape& shape = shapes[static_cast<std::size_t>(column)];
             const QRectF box = shape.hull.boundingRect();
             // Whole-pixel placement keeps the bases and the upright lines crisp.
-            const int visible = std::min(cell, spec.width - column * cell); // set 2 cuts its king
+            const int visible = std::min(cell, plan.width - column * cell); // set 2 cuts its king
             const qreal dx = std::round((visible - box.width() * scale) / 2 - box.left() * scale);
             const qreal dy = std::round(baseline - box.bottom() * scale);
             QTransform toCell;
             toCell.translate(dx, dy);
             toCell.scale(scale, scale);
-            const QImage piece = DrawPiece(shape, toCell, cell, colour == 0, spec.theme);
+            const QImage piece = DrawPiece(shape, toCell, cell, colour == 0, plan.theme);
             PlaceCell(piece, &sheet, column * cell, 2 * colour * cell);
         }
     }
-    return sheet.copy(0, 0, spec.width, spec.height);
+    return sheet.copy(0, 0, plan.width, plan.height);
 }
 
 QImage PreviewOnBoard(const QImage& set, int square) {

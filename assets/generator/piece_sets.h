@@ -15,7 +15,7 @@ struct PieceTheme {
     QColor blackTop, blackBottom, blackRim;  // Black: dark body, light rim and inner lines
 };
 
-struct PieceSetSpec {
+struct PieceSetPlan {
     QString fileName;
     int width;
     int height; // the cell is height / 4; a narrower width cuts the last column
@@ -23,9 +23,9 @@ struct PieceSetSpec {
 };
 
 // DEFAULTSET40 first, then the nine numbered sets.
-std::vector<PieceSetSpec> PieceSetSpecs();
+std::vector<PieceSetPlan> PieceSetPlans();
 
-QImage DrawPieceSet(const Fonts& fonts, const PieceSetSpec& spec);
+QImage DrawPieceSet(const Fonts& fonts, const PieceSetPlan& plan);
 
 // The pieces of a set placed on a small board, for looking at them as the game shows them.
 QImage PreviewOnBoard(const QImage& set, int square);
