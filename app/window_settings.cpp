@@ -10,6 +10,7 @@
 
 #include "app/user_prompts.h"
 #include "assets/assets.h"
+#include "assets/window_layout.h"
 #include "lang/app_languages.h"
 
 namespace quintavo::app {
@@ -36,6 +37,8 @@ void TfrmVessaro::ArrangeCaptions() {
     // A font wider than the design's, or a longer word, would run a caption
     // into the one to its right; it then gives way to the left instead.
     constexpr int Gap = 4;
+    // The rightmost one stays within the move list's width.
+    m_blackHead->move(std::min(576, layout::MoveList.Right() - m_blackHead->width()), 81);
     m_whiteHead->move(std::min(544, m_blackHead->x() - Gap - m_whiteHead->width()), 81);
     m_timeCaption->move(std::min(456, m_clock->x() - Gap - m_timeCaption->width()), 97);
 }

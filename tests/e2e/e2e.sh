@@ -40,8 +40,10 @@ cleanup() {
 trap cleanup EXIT
 
 # The server picks a free display itself and names it on fd 3, so parallel
-# runs cannot collide; local clients need no cookie.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# runs cannot collide; local clients need no cookie. Without -noreset it
+# would reset whenever its last client left, refusing whoever came then.
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 3>"$work/display" \
+    >"$work/xvfb.log" 2>&1 &
 server_pid=$!
 for _ in $(seq 1 100); do
     [ -s "$work/display" ] && break
@@ -123,9 +125,16 @@ locate_main() {
     WY=$Y
 }
 
+# Gives a window the keyboard; a window that has only just been mapped may
+# refuse at first.
 focus() {
-    xdotool windowfocus "$1" 2>/dev/null || true
-    sleep 0.1
+    local i
+    for i in 1 2 3 4 5 6 7 8 9 10; do
+        xdotool windowfocus "$1" 2>/dev/null || true
+        sleep 0.1
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+    done
+    note "could not give window $1 the keyboard"
 }
 press() {
     focus "$1"
@@ -164,6 +173,8 @@ list_line_has_text() {
 square_x() { echo $((WX + 16 + 20 + ($1) * 45 + 22)); }
 square_y() { echo $((WY + 61 + 20 + (8 - $1) * 45 + 22)); }
 
+# Pointer moves never wait for the motion to be reported: a pointer already
+# in place would never report one.
 drag() { # x0 y0 x1 y1 [button]
     local button=${5:-1}
     xdotool mousemove "$1" "$2"
@@ -206,9 +217,19 @@ check_saved_game() { # path
 
 program_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
+# The settings file: beside the program where it keeps one there, else in the
+# user's configuration folder.
+settings_file() {
+    if [ -f "$work/bin/quintavo.ini" ]; then
+        echo "$work/bin/quintavo.ini"
+    else
+        echo "$XDG_CONFIG_HOME/quintavo/quintavo.ini"
+    fi
+}
+
 close_by_button() {
     locate_main
-    xdotool mousemove --sync $((WX + 618)) $((WY + 12)) click 1
+    xdotool mousemove $((WX + 618)) $((WY + 12)) sleep 0.1 click 1
     wait_for 15 program_ended || fail "the close button did not end the program"
     local status=0
     wait "$app_pid" || status=$?
@@ -229,7 +250,7 @@ scenario_game() {
 
     note "a new game, e2 to e4 by mouse, and the computer's answer"
     press "$main" F2
-    xdotool mousemove --sync $((WX + 300)) $((WY + 300))
+    xdotool mousemove $((WX + 300)) $((WY + 300)) sleep 0.1
     drag "$(square_x 4)" "$(square_y 2)" "$(square_x 4)" "$(square_y 4)"
     wait_for 10 list_line_has_text 1 || fail "the move was not listed"
     shot "moved"
@@ -256,7 +277,9 @@ scenario_game() {
     note "the close button ends the program"
     close_by_button
     shot "closed"
-    local ini="$work/bin/quintavo.ini"
+    local ini
+    ini=$(settings_file)
+    [ -f "$ini" ] || fail "no settings file"
     [ "$(grep -cE '^[A-Za-z]+=' "$ini")" -eq 31 ] || fail "quintavo.ini does not hold 31 keys"
     local key
     for key in bAskForSaving CurrentLanguageID PathPic ShowIt ThinkingPriority Preview \
@@ -319,7 +342,7 @@ scenario_chrome() {
     wait_for 10 no_window Optionen || fail "the options dialog stayed open"
     sleep 0.3
     shot "english"
-    grep -q '^CurrentLanguageID=1' "$work/bin/quintavo.ini" || fail "English was not stored"
+    grep -q '^CurrentLanguageID=1' "$(settings_file)" || fail "English was not stored"
     local before after
     before=$(convert "$work/german.png" -crop "50x15+$((WX + 74))+$((WY + 564))" +repage \
         -format '%#' info:)
@@ -371,7 +394,7 @@ scenario_tray() {
     local icon WIDTH HEIGHT X Y SCREEN WINDOW
     icon=$(tray_icon_window)
     eval "$(xdotool getwindowgeometry --shell "$icon")"
-    xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) sleep 0.1
     xdotool click --repeat 2 --delay 80 1
     wait_for 10 has_window Quintavo 639x615 || fail "the double click did not bring it back"
     sleep 0.3
@@ -380,7 +403,7 @@ scenario_tray() {
     note "the tray menu ends the program without a question"
     press "$main" F2
     drag "$(square_x 4)" "$(square_y 2)" "$(square_x 4)" "$(square_y 4)"
-    xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) sleep 0.1 click 3
     sleep 0.5
     shot "menu"
     xdotool key Up Return

@@ -93,8 +93,10 @@ TEST_F(WindowTest, HoldsEveryControlAtItsPlace) {
               QRect(437, 111, 178, 354));
     EXPECT_EQ(Label("Label3")->geometry(), QRect(168, 33, 329, 13));
     EXPECT_EQ(Label("Label5")->geometry(), QRect(16, 496, 601, 29));
-    EXPECT_EQ(Label("Label6")->pos(), QPoint(544, 81));
-    EXPECT_EQ(Label("Label7")->pos(), QPoint(576, 81));
+    // The column heads stand at (544, 81) and (576, 81) unless the font is
+    // too wide for that (see CaptionsOfEveryLanguageKeepApart).
+    EXPECT_EQ(Label("Label6")->y(), 81);
+    EXPECT_EQ(Label("Label7")->y(), 81);
     EXPECT_EQ(Label("Label8")->pos(), QPoint(456, 97));
     EXPECT_EQ(Label("Label4")->pos(), QPoint(568, 97));
     EXPECT_EQ(Window->findChild<QWidget*>(QStringLiteral("SpeedButton9"))->geometry(),
@@ -148,7 +150,8 @@ TEST_F(WindowTest, CaptionsOfEveryLanguageKeepApart) {
         EXPECT_LT(Label("Label6")->geometry().right(), Label("Label7")->x());
         EXPECT_LT(Label("Label8")->geometry().right(), Label("Label4")->x());
         EXPECT_LE(Label("Label6")->x(), 544);
-        EXPECT_EQ(Label("Label7")->pos(), QPoint(576, 81));
+        EXPECT_LE(Label("Label7")->x(), 576);
+        EXPECT_LE(Label("Label7")->geometry().right(), 437 + 178 - 1); // within the list's width
     }
 }
 
