@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QSessionManager>
 #include <QTimer>
 
 #include "app/user_prompts.h"
@@ -155,6 +156,16 @@ TfrmVessaro::TfrmVessaro(Options options)
     BuildControls();
     // Keyboard preview: the window sees every key before its controls do.
     qApp->installEventFilter(this);
+#if QT_CONFIG(sessionmanager)
+    // Logging off asks the save question too; its cancel keeps the session.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!manager.allowsInteraction()) return;
+        bool allowed = false;
+        RunCommand([&] { allowed = FormCloseQuery(); });
+        manager.release();
+        if (!allowed) manager.cancel();
+    });
+#endif
 
     // Centred on the screen at start.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -444,7 +455,8 @@ void TfrmVessaro::FormShow() {
 }
 
 bool TfrmVessaro::FormKeyDown(int key) {
-    if (key != Qt::Key_Escape) return false;
+    // Escape during a drag ends the drag, on the board.
+    if (key != Qt::Key_Escape || m_board->Dragging()) return false;
     HideOrMinimize();
     return true;
 }
