@@ -590,6 +590,23 @@ TEST_F(WindowTest, EscapeHidesTheWindowEvenFromTheMoveList) {
         EXPECT_TRUE(Window->isMinimized());
 }
 
+TEST_F(WindowTest, EscapeDuringADragEndsTheDragAndKeepsTheWindow) {
+    WriteSettings(QuietSettings);
+    Open();
+    QWidget* board = Window->Board();
+    const QPoint e2(20 + 4 * 45 + 22, 20 + 6 * 45 + 22);
+    QTest::mousePress(board, Qt::LeftButton, {}, e2);
+    QTest::mouseMove(board, e2 - QPoint(0, 30));
+    QTest::mouseMove(board, e2 - QPoint(0, 60));
+    ASSERT_TRUE(Board().Dragging());
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Board().Dragging());
+    EXPECT_TRUE(Window->isVisible());
+    EXPECT_FALSE(Window->isMinimized());
+    QTest::mouseRelease(board, Qt::LeftButton, {}, e2 - QPoint(0, 60));
+    EXPECT_EQ(Board().PieceAt(Square::E2), 'P');
+}
+
 TEST_F(WindowTest, ComingBackFromHidingStopsTheGameAndTheMenuNamesTheWay) {
     WriteSettings(QuietSettings);
     Open();
