@@ -13,7 +13,7 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
     packages+=(
         clang libclang-rt-14-dev llvm
-        xvfb xauth xdotool x11-utils imagemagick
+        xvfb xauth xdotool x11-utils imagemagick trayer
         desktop-file-utils appstream lintian dpkg-dev file
     )
 fi
