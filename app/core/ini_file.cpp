@@ -133,7 +133,9 @@ void IniFile::Parse(std::string_view text) {
         auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Every carriage return before the break goes, not just one: else
+        // each rewrite would take one more from a line that ends in several.
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         m_lines.push_back(Classify(std::string(line)));
     }
 }

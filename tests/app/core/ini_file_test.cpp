@@ -121,6 +121,17 @@ TEST(IniFile, WritesUpdateInPlaceAndKeepEveryOtherLine) {
                           "CustomEngine=1\r\n");
 }
 
+TEST(IniFile, StrayCarriageReturnsSettleAfterOneRewrite) {
+    // Found by fuzzing: a line ending in several carriage returns lost one
+    // more of them at every rewrite.
+    IniFile ini;
+    ini.Parse("[Settings]\nx=1\r\r\r\n[odd\r\r\r\r\nSearchDepth=3\r\r");
+    const std::string once = ini.Text();
+    ini.Parse(once);
+    EXPECT_EQ(ini.Text(), once);
+    EXPECT_EQ(once, "[Settings]\nx=1\n[odd\nSearchDepth=3\n");
+}
+
 TEST(IniFile, AnOversizeFileIsReadInPartAndNeverOverwritten) {
     TestFolder dir;
     std::string big = "[Settings]\nSearchDepth=5\n";
