@@ -333,11 +333,17 @@ void TChessBoard::AnimateMove(Square from, Square to, int delay) {
     floating.raise();
     floating.show();
 
-    // A step lasts the delay, but never less than MinimumStepTime: a
-    // step costs only a fraction of that to draw, and a slide run at drawing
-    // speed is over before the eye sees it move.
+    const int x1 = start.x(), y1 = start.y(), x2 = end.x(), y2 = end.y();
+    const bool knight = letter == 'n' || letter == 'N';
+    // One step per pixel along the path (a knight's corner is visited twice).
+    const int steps = knight ? std::abs(x2 - x1) + std::abs(y2 - y1) + 2
+                             : std::max(std::abs(x2 - x1), std::abs(y2 - y1)) + 1;
+    // A step lasts the delay, but the whole slide never less than
+    // MinimumSlideTime: drawing a step takes a fraction of a millisecond, and
+    // a slide run at drawing speed is over before the eye sees it move.
     using Clock = std::chrono::steady_clock;
-    const auto stepTime = std::max<Clock::duration>(std::chrono::milliseconds(delay), MinimumStepTime);
+    const auto stepTime = std::max<Clock::duration>(std::chrono::milliseconds(delay),
+                                                    MinimumSlideTime / steps);
     const auto step = [&](int x, int y) {
         const auto stepEnd = Clock::now() + stepTime;
         ShowFloatingStep(QPoint(x, y));
@@ -346,8 +352,7 @@ void TChessBoard::AnimateMove(Square from, Square to, int delay) {
         std::this_thread::sleep_until(stepEnd);
     };
 
-    const int x1 = start.x(), y1 = start.y(), x2 = end.x(), y2 = end.y();
-    if (letter == 'n' || letter == 'N') {
+    if (knight) {
         // Across first, then up or down; the corner belongs to both legs.
         const int sx = x2 >= x1 ? 1 : -1;
         for (int x = x1;; x += sx) {

@@ -249,8 +249,8 @@ public:
     std::function<void(int x, int y)> OnDragDrop;
     std::function<void(bool dropped)> OnEndDrag;
 
-    // The shortest time one pixel of a slide takes, whatever AnimationDelay.
-    static constexpr std::chrono::microseconds MinimumStepTime{750};
+    // The shortest time a slide takes, whatever AnimationDelay.
+    static constexpr std::chrono::milliseconds MinimumSlideTime{180};
 
     // For tests: each point the sliding piece visits, in the floating
     // piece's coordinates (the parent's, or the screen's without a parent).
