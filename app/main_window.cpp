@@ -487,6 +487,10 @@ void TfrmVessaro::PopupMenu1Popup() {
 
 void TfrmVessaro::Close1Click() {
     // No save question, no close query.
+    Terminate();
+}
+
+void TfrmVessaro::Terminate() {
     m_terminating = true;
     if (m_options.Terminate)
         m_options.Terminate();
@@ -522,11 +526,7 @@ void TfrmVessaro::closeEvent(QCloseEvent* event) {
     StorePlacement();
     event->accept();
     FormClose();
-    m_terminating = true;
-    if (m_options.Terminate)
-        m_options.Terminate();
-    else
-        QCoreApplication::quit();
+    Terminate();
 }
 
 void TfrmVessaro::StorePlacement() {

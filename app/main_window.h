@@ -135,6 +135,8 @@ private:
     void FormClose();
     void HideOrMinimize();
     void StorePlacement();
+    // Ends the program at once, with no question.
+    void Terminate();
 
     // Command helpers
     void SaveGameToFile();

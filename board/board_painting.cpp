@@ -156,12 +156,7 @@ void TChessBoard::DrawSquare(Square sq) {
         if (m_boardLines && m_borderPen.style() != Qt::NoPen) {
             // Black segments; callers overdraw them with DrawGridLines.
             painter.setPen(GridPen(0x000000));
-            const int b = m_sizeOfBorder;
-            const int s = m_sizeOfSquare;
-            for (int i = 1; i <= 7; ++i) {
-                painter.drawLine(i * s + b, b, i * s + b, m_canvas.height() - b - 1);
-                painter.drawLine(b, i * s + b, m_canvas.width() - b - 1, i * s + b);
-            }
+            DrawInnerLines(painter);
         }
     }
     FlushCanvas();
@@ -172,15 +167,20 @@ void TChessBoard::DrawGridLines() {
     {
         QPainter painter(&m_canvas);
         painter.setPen(GridPen(ToColorRef(m_lineStyle.color())));
-        const int b = m_sizeOfBorder;
-        const int s = m_sizeOfSquare;
-        // Line ends are exclusive, as the frames' are.
-        for (int i = 1; i <= 7; ++i) {
-            painter.drawLine(i * s + b, b, i * s + b, m_canvas.height() - b - 1);
-            painter.drawLine(b, i * s + b, m_canvas.width() - b - 1, i * s + b);
-        }
+        DrawInnerLines(painter);
     }
     FlushCanvas();
+}
+
+// The 7 inner vertical and 7 inner horizontal lines over the whole board,
+// with the painter's pen and clip. Line ends are exclusive, as the frames' are.
+void TChessBoard::DrawInnerLines(QPainter& painter) const {
+    const int b = m_sizeOfBorder;
+    const int s = m_sizeOfSquare;
+    for (int i = 1; i <= 7; ++i) {
+        painter.drawLine(i * s + b, b, i * s + b, m_canvas.height() - b - 1);
+        painter.drawLine(b, i * s + b, m_canvas.width() - b - 1, i * s + b);
+    }
 }
 
 void TChessBoard::DrawPiece(Square sq, char letter) {

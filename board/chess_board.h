@@ -296,6 +296,7 @@ private:
     QPoint ScreenCell(Square sq) const;
     void FillOrTile(QPainter& painter, const QImage& texture, TColor color, const QRect& area);
     QPen GridPen(TColor color) const;
+    void DrawInnerLines(QPainter& painter) const;
 
     // IBoardView
     bool WantsAnimation(Square from, Square to) const override;

@@ -95,6 +95,18 @@ void RaisedFace(QPainter& p, const QRectF& r, qreal radius, const QColor& top, c
                QPointF(r.right() - radius, r.top() + 1.5));
 }
 
+// Scales `shape` (its bounds) into `box`, standing on the box's bottom edge,
+// centred, optionally mirrored.
+QTransform FitOnBase(const QRectF& shape, const QRectF& box, bool mirrored) {
+    const qreal scale = std::min(box.width() / shape.width(), box.height() / shape.height());
+    QTransform t;
+    t.translate(box.center().x(), box.bottom());
+    if (mirrored) t.scale(-1, 1);
+    t.scale(scale, scale);
+    t.translate(-shape.center().x(), -shape.bottom());
+    return t;
+}
+
 // A chess glyph fitted into a box: light body, dark contour and inner lines.
 void DrawGlyphPiece(QPainter& p, const Fonts& fonts, char32_t outlineGlyph, const QRectF& box,
                     const QColor& body, const QColor& line, bool mirrored = false,
@@ -103,12 +115,7 @@ void DrawGlyphPiece(QPainter& p, const Fonts& fonts, char32_t outlineGlyph, cons
     const QPainterPath solid = GlyphPath(fonts.sans, outlineGlyph + 6);
     const QPainterPath hull = Silhouette(solid).united(Silhouette(outline));
     const QRectF b = hull.boundingRect();
-    const qreal scale = std::min(box.width() / b.width(), box.height() / b.height());
-    QTransform t;
-    t.translate(box.center().x(), box.bottom());
-    if (mirrored) t.scale(-1, 1);
-    t.scale(scale, scale);
-    t.translate(-b.center().x(), -b.bottom());
+    const QTransform t = FitOnBase(b, box, mirrored);
     p.fillPath(t.map(hull), body);
     p.fillPath(t.map(outline), line);
     if (extraLine > 0)
@@ -123,12 +130,7 @@ void DrawDarkGlyphPiece(QPainter& p, const Fonts& fonts, char32_t solidGlyph, co
     const QPainterPath solid = GlyphPath(fonts.sans, solidGlyph);
     const QPainterPath hull = Silhouette(solid);
     const QRectF b = hull.boundingRect();
-    const qreal scale = std::min(box.width() / b.width(), box.height() / b.height());
-    QTransform t;
-    t.translate(box.center().x(), box.bottom());
-    if (mirrored) t.scale(-1, 1);
-    t.scale(scale, scale);
-    t.translate(-b.center().x(), -b.bottom());
+    const QTransform t = FitOnBase(b, box, mirrored);
     p.strokePath(t.map(hull), QPen(rim, 2 * rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.fillPath(t.map(hull), rim);
     p.fillPath(t.map(solid), body);
