@@ -3,18 +3,12 @@
 #include <memory>
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "assets/assets.h"
 
-#if defined(QUINTAVO_WITH_DIALOGS) && __has_include("app/splash_window.h")
 #include "app/splash_window.h"
-#define QUINTAVO_HAS_SPLASH 1
-#endif
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -28,13 +22,6 @@ int main(int argc, char* argv[]) {
     quintavo::app::SingleInstance instance;
     if (!instance.Acquire()) return 0;
 
-    // The buttons of message boxes and file dialogs speak the system's
-    // language where Qt's translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
     quintavo::InitAssets();
     QApplication::setWindowIcon(quintavo::AppIcon());
     // The window hides to the notification area; only the close command or a
@@ -42,14 +29,12 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     quintavo::app::TfrmVessaro::Options options;
-#ifdef QUINTAVO_HAS_SPLASH
     auto splash = std::make_unique<quintavo::app::TfrmSplash>();
     splash->ShowSplash();
     options.CloseSplash = [&splash] {
         splash->hide();
         splash.reset();
     };
-#endif
     quintavo::app::TfrmVessaro window(std::move(options));
     window.show();
     return app.exec();

@@ -19,7 +19,7 @@ function(quintavo_add_test name)
     target_compile_definitions(${name} PRIVATE
         QUINTAVO_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
         QUINTAVO_BUILD_DIR="${CMAKE_BINARY_DIR}"
-        QUINTAVO_ARTIFACT_DIR="${CMAKE_SOURCE_DIR}/test-artifacts")
+        QUINTAVO_ARTIFACT_DIR="${CMAKE_BINARY_DIR}/test-artifacts")
     if(NOT T_LABELS)
         set(T_LABELS unit)
     endif()

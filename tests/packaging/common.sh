@@ -1,6 +1,6 @@
 # Helpers for the packaging tests, sourced by each of them. CTest hands in
 # QUINTAVO_BUILD_DIR, QUINTAVO_APP_ID, QUINTAVO_VERSION,
-# QUINTAVO_GAME_WINDOW, CMAKE_COMMAND and CPACK_COMMAND.
+# CMAKE_COMMAND and CPACK_COMMAND.
 set -euo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
