@@ -1,7 +1,5 @@
 #include "app/about_window.h"
 
-#include <algorithm>
-
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -74,7 +72,6 @@ TfrmAbout::TfrmAbout(QWidget* parent, Timing timing) : QDialog(parent) {
     advertisingLink->hide();
 
     QLabel* questions = MakeLabel(this, "Label5", DesignText("Label5"));
-    questions->setWordWrap(true);
     questions->setGeometry(40, 80, 380, 17);
     m_questions = questions;
 
@@ -104,7 +101,6 @@ TfrmAbout::TfrmAbout(QWidget* parent, Timing timing) : QDialog(parent) {
     m_ok = ok;
 
     QLabel* address = MakeLabel(this, "Label7", DesignText("Label7"));
-    address->setWordWrap(true);
     address->setGeometry(40, 120, 380, 17);
     m_address = address;
 
@@ -167,24 +163,10 @@ void TfrmAbout::ArrangeForText() {
     for (QWidget* autoSized : {m_version, m_thanksCaption, static_cast<QWidget*>(m_contactLink),
                                static_cast<QWidget*>(m_webLink)})
         autoSized->adjustSize();
-    // Lines are 17 pixels high where the window's own font is installed; a
-    // wider replacement may wrap them onto more lines.
-    constexpr int LineHeight = 17;
-    auto extraHeight = [](QWidget* line) {
-        constexpr int Unwrapped = 100000;
-        return std::max(0, line->heightForWidth(line->width()) - line->heightForWidth(Unwrapped));
-    };
-    const int questionsExtra = extraHeight(m_questions);
-    m_questions->setGeometry(40, 80, 380, LineHeight + questionsExtra);
-    m_contactLink->move(40, 96 + questionsExtra);
-    const int addressExtra = extraHeight(m_address);
-    m_address->setGeometry(40, 120 + questionsExtra, 380, LineHeight + addressExtra);
-    const int shift = questionsExtra + addressExtra;
-    m_thanksCaption->move(40, 144 + shift);
-    m_ticker->move(40, 160 + shift);
-    m_ok->move(328, 180 + shift);
-    setFixedSize(ClientWidth, ClientHeight + shift);
-    m_frame->resize(size());
+    // Each line stays one line of its place: a font wider than the window's
+    // own gets a smaller size for that line instead of a second line.
+    for (QLabel* line : {m_questions, m_address})
+        line->setFont(widgets::FontFittingWidth(font(), line->text(), line->width(), 0));
 }
 
 bool TfrmAbout::HandleKey(int key) {

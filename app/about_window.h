@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QString>
 
+class QLabel;
 class QTimer;
 
 namespace quintavo::widgets {
@@ -62,8 +63,8 @@ private:
 
     QWidget* m_frame = nullptr;
     QWidget* m_version = nullptr;
-    QWidget* m_questions = nullptr;
-    QWidget* m_address = nullptr;
+    QLabel* m_questions = nullptr;
+    QLabel* m_address = nullptr;
     QWidget* m_thanksCaption = nullptr;
     QWidget* m_ok = nullptr;
     widgets::TScrollLabel* m_ticker = nullptr;

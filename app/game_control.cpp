@@ -13,14 +13,13 @@
 #include <QTimer>
 
 #include "app/core/saved_game.h"
+#include "app/one_box_prompts.h"
 #include "app/user_prompts.h"
 #include "board/silent_abort.h"
 #include "lang/app_languages.h"
 
-#ifdef QUINTAVO_WITH_DIALOGS
 #include "app/about_window.h"
 #include "app/options_dialog.h"
-#endif
 
 namespace quintavo::app {
 
@@ -53,10 +52,8 @@ void TfrmVessaro::UpdateListBox() {
     QStringList items;
     items.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines) items << QString::fromStdString(line);
-    m_updatingList = true;
     m_moveList->clear();
     m_moveList->addItems(items);
-    m_updatingList = false;
 }
 
 void TfrmVessaro::ColourSideHeads(bool whiteRed, bool blackRed) {
@@ -67,13 +64,23 @@ void TfrmVessaro::ColourSideHeads(bool whiteRed, bool blackRed) {
 void TfrmVessaro::SetStartLabel(bool showsStart) {
     m_labelShowsStart = showsStart;
     CommandLabel(5)->setText(showsStart ? lang::sStart : lang::sStop);
+    ArrangeCaptions();
+}
+
+// A new move's time, from the full limit.
+void TfrmVessaro::RestartClock() {
+    m_state.SecondsLeft = m_settings.iTimeLimit;
+    m_clock->setText(QString::number(m_settings.iTimeLimit));
+    m_clock->adjustSize();
+    m_timeLimit->start();
 }
 
 // --- Save question ------------------------------------------------------------------
 
 void TfrmVessaro::CheckForSaving() {
     m_state.CloseAllowed = true;
-    if (m_settings.bAskForSaving && m_state.GameModified) {
+    // With no move listed there is nothing to save, and a Yes would save nothing.
+    if (m_settings.bAskForSaving && m_state.GameModified && m_moveList->count() > 0) {
         switch (m_prompts->AskYesNoCancel(this, lang::sAskSave)) {
         case IUserPrompts::Answer::Yes:
             CmdBtn3Click();
@@ -102,9 +109,7 @@ void TfrmVessaro::SpeedButton1Click() {
     m_timeLimit->start();
     m_state.GameStarted = true;
     SetTextColour(m_whiteHead, Red);
-    m_state.SecondsLeft = m_settings.iTimeLimit;
-    m_clock->setText(QString::number(m_settings.iTimeLimit));
-    m_clock->adjustSize();
+    RestartClock();
     SetStartLabel(false);
     if (m_settings.ComputerPlaysWhite) {
         m_state.WhiteTurnMark = true;
@@ -136,10 +141,8 @@ void TfrmVessaro::LoadGameFromFile() {
     case appcore::LoadStatus::Loaded:
         break;
     }
-    m_updatingList = true;
     m_moveList->clear();
     for (const std::string& line : game.MoveLines) m_moveList->addItem(QString::fromStdString(line));
-    m_updatingList = false;
     m_title->setText(lang::sGamePrefix + QFileInfo(name).fileName());
 }
 
@@ -170,6 +173,7 @@ void TfrmVessaro::CmdBtn2Click() {
         m_state.Replaying = false;
         m_board->SetAnimateMoves(animate);
         m_state.GameModified = false;
+        RestartClock();
     } catch (...) {
         // A cancelled dialog or a refused file ends quietly; any other
         // failure resets the game.
@@ -253,13 +257,11 @@ void TfrmVessaro::SpeedButton6Click(QLabel* fromLabel) {
     m_state.GameStarted = false;
     SetStartLabel(true);
     ReadFromIni();
-#ifdef QUINTAVO_WITH_DIALOGS
     if (!ExecOptionsDialog(m_settings, this)) return;
     lang::CurrentLanguageID = m_settings.CurrentLanguageID;
     SetToChessBoard();
     if (const appcore::FileResult saved = SaveToIni(); !saved)
         ShowPlain(QString::fromStdString(saved.Error));
-#endif
 }
 
 void TfrmVessaro::CmdBtn8Click(QLabel* fromLabel) {
@@ -275,10 +277,8 @@ void TfrmVessaro::CmdBtn8Click(QLabel* fromLabel) {
         }
     } restore{m_timeLimit, timerWasEnabled};
     ReadFromIni();
-#ifdef QUINTAVO_WITH_DIALOGS
     TfrmAbout about(this);
     about.exec();
-#endif
 }
 
 void TfrmVessaro::ListBox1Click() {
@@ -288,12 +288,17 @@ void TfrmVessaro::ListBox1Click() {
 
 void TfrmVessaro::TimeLimitTimer() {
     if (!m_state.GameRunning) return;
+    // The player's time does not run while a box waits for an answer.
+    if (m_prompts->BoxOpen()) return;
     --m_state.SecondsLeft;
     m_clock->setText(QString::number(m_state.SecondsLeft));
     m_clock->adjustSize();
     if (m_state.SecondsLeft <= 0) {
         m_timeLimit->stop();
         m_state.GameRunning = false;
+        // The game has ended: a move the computer found now would reach the
+        // board but neither the list nor a saved game.
+        if (m_board->Thinking()) m_board->StopThinking();
         ShowPlain(lang::sTimeOver);
     }
 }

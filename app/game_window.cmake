@@ -9,17 +9,15 @@ add_library(quintavo_game_window STATIC
     ${CMAKE_CURRENT_LIST_DIR}/window_settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/user_prompts.h
     ${CMAKE_CURRENT_LIST_DIR}/user_prompts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/one_box_prompts.h
+    ${CMAKE_CURRENT_LIST_DIR}/one_box_prompts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_placement.h
     ${CMAKE_CURRENT_LIST_DIR}/window_placement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/single_instance.h
     ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp)
 target_include_directories(quintavo_game_window PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(quintavo_game_window
-    PUBLIC quintavo_board quintavo_lang quintavo_chrome quintavo_appcore quintavo_assets vessaro
+    PUBLIC quintavo_board quintavo_lang quintavo_chrome quintavo_appcore quintavo_assets quintavo_widgets
+           quintavo_dialogs vessaro
            Qt6::Widgets Qt6::Network
     PRIVATE quintavo_warnings)
-# The options dialog, splash and About windows plug in once they are built.
-if(TARGET quintavo_dialogs)
-    target_link_libraries(quintavo_game_window PUBLIC quintavo_dialogs)
-    target_compile_definitions(quintavo_game_window PUBLIC QUINTAVO_WITH_DIALOGS=1)
-endif()

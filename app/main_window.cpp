@@ -20,6 +20,7 @@
 #include <QSessionManager>
 #include <QTimer>
 
+#include "app/one_box_prompts.h"
 #include "app/user_prompts.h"
 #include "app/window_placement.h"
 #include "assets/assets.h"
@@ -99,6 +100,22 @@ protected:
     }
 };
 
+// The move list: the player's own keys move through it; a selection that
+// changes for any other reason (refilling, the focus coming back) is no
+// choice and reports nothing.
+class MoveListBox : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    std::function<void()> OnKeySelect;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int before = currentRow();
+        QListWidget::keyPressEvent(event);
+        if (currentRow() != before && currentRow() >= 0 && OnKeySelect) OnKeySelect();
+    }
+};
+
 // A picture that runs a command when clicked (the options face).
 class ClickablePicture : public QWidget {
 public:
@@ -132,7 +149,8 @@ TfrmVessaro::TfrmVessaro() : TfrmVessaro(Options{}) {}
 
 TfrmVessaro::TfrmVessaro(Options options)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_options(std::move(options)),
-      m_prompts(m_options.Prompts ? m_options.Prompts : std::make_shared<DialogPrompts>()),
+      m_prompts(std::make_shared<OneBoxPrompts>(
+          m_options.Prompts ? m_options.Prompts : std::make_shared<DialogPrompts>())),
       m_placement(std::make_unique<TPlacementStore>()) {
     m_settingsPath = m_options.SettingsPath.empty()
                          ? appcore::SettingsFilePath(
@@ -245,7 +263,8 @@ void TfrmVessaro::BuildControls() {
     m_fixedLines->setWordWrap(true);
     place(m_fixedLines, layout::FixedLines);
 
-    m_moveList = new QListWidget(this);
+    auto* moveList = new MoveListBox(this);
+    m_moveList = moveList;
     m_moveList->setObjectName(QStringLiteral("ListBox1"));
     m_moveList->setFrameShape(QFrame::NoFrame);
     m_moveList->setFocusPolicy(Qt::ClickFocus);
@@ -254,13 +273,7 @@ void TfrmVessaro::BuildControls() {
     place(m_moveList, layout::MoveList);
     connect(m_moveList, &QListWidget::itemClicked, this,
             [this] { RunCommand([this] { ListBox1Click(); }); });
-    connect(m_moveList, &QListWidget::currentRowChanged, this, [this] {
-        // Keys move the selection too; a click reports itself on release.
-        if (m_updatingList || QGuiApplication::mouseButtons() != Qt::NoButton ||
-            !m_moveList->hasFocus())
-            return;
-        RunCommand([this] { ListBox1Click(); });
-    });
+    moveList->OnKeySelect = [this] { RunCommand([this] { ListBox1Click(); }); };
 
     BuildTray();
 
@@ -375,8 +388,21 @@ void TfrmVessaro::BuildTray() {
         return item;
     };
     m_hideItem = addItem("Hide1", QStringLiteral("Verstecken"), [this] { Hide1Click(); });
-    addItem("Optionen1", QStringLiteral("Optionen"), [this] { SpeedButton6Click(nullptr); });
-    addItem("ber1", QStringLiteral("Über..."), [this] { CmdBtn8Click(nullptr); });
+    // The tray's menu stays usable while a box waits; a window of its own
+    // would then open over that box, so the box is shown again instead.
+    auto unlessBoxOpen = [this](std::function<void()> run) {
+        return [this, run = std::move(run)] {
+            if (!m_prompts->BoxOpen()) {
+                run();
+            } else if (QWidget* box = QApplication::activeModalWidget()) {
+                box->raise();
+                box->activateWindow();
+            }
+        };
+    };
+    addItem("Optionen1", QStringLiteral("Optionen"),
+            unlessBoxOpen([this] { SpeedButton6Click(nullptr); }));
+    addItem("ber1", QStringLiteral("Über..."), unlessBoxOpen([this] { CmdBtn8Click(nullptr); }));
     m_trayMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
     addItem("Close1", QStringLiteral("Beenden"), [this] { Close1Click(); });
     connect(m_trayMenu, &QMenu::aboutToShow, this,

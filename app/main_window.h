@@ -31,6 +31,7 @@ class TTrayIcon;
 namespace quintavo::app {
 
 class IUserPrompts;
+class OneBoxPrompts;
 class TPlacementStore;
 
 // State shared by all handlers of the game window; everything starts false or 0.
@@ -142,6 +143,7 @@ private:
     void SaveGameToFile();
     void LoadGameFromFile();
     void SetStartLabel(bool showsStart);
+    void RestartClock();
     void MarkSides();
     void ColourSideHeads(bool whiteRed, bool blackRed);
     void ShowFramed(const QString& text);
@@ -164,13 +166,12 @@ private:
 
     Options m_options;
     std::filesystem::path m_settingsPath;
-    std::shared_ptr<IUserPrompts> m_prompts;
+    std::shared_ptr<OneBoxPrompts> m_prompts;
     std::unique_ptr<TPlacementStore> m_placement;
     appcore::Settings m_settings;
     GameWindowState m_state;
     appcore::RandomSequence m_random;
     bool m_labelShowsStart = true;
-    bool m_updatingList = false;
     bool m_created = false;
     bool m_terminating = false;
     bool m_trayStarted = false;

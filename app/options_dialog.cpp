@@ -90,7 +90,7 @@ TfrmOptions::TfrmOptions(QWidget* parent)
       m_saveDialog([](QWidget* owner) { return AskBitmapFile(owner, QFileDialog::AcceptSave); }),
       m_openDialog([](QWidget* owner) { return AskBitmapFile(owner, QFileDialog::AcceptOpen); }),
       m_reportError([](QWidget* owner, const QString& text) {
-          QMessageBox::critical(owner, QGuiApplication::applicationDisplayName(), text);
+          QMessageBox::critical(owner, QStringLiteral("Quintavo"), text);
       }) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Optionen"));

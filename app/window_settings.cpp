@@ -12,6 +12,8 @@
 #include "assets/assets.h"
 #include "assets/window_layout.h"
 #include "lang/app_languages.h"
+#include "lang/qt_translations.h"
+#include "widgets/fonts.h"
 
 namespace quintavo::app {
 
@@ -33,12 +35,28 @@ appcore::FileResult TfrmVessaro::SaveToIni() {
 }
 
 void TfrmVessaro::ArrangeCaptions() {
-    for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption}) label->adjustSize();
-    // A font wider than the design's, or a longer word, would run a caption
-    // into the one to its right; it then gives way to the left instead.
+    // Fonts other than the design's are wider; a caption that would not fit
+    // its place whole shrinks, that label alone.
+    constexpr int Spare = 2;
+    const std::array<layout::Rect, 8> faces = layout::CommandFaces();
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        QLabel* label = m_commandLabels[i];
+        label->setFont(widgets::FontFittingWidth(font(), label->text(), faces[i].w, Spare));
+    }
+
+    // A longer word runs a caption into the one to its right; it then gives
+    // way to the left, as far as the move list's left edge.
     constexpr int Gap = 4;
-    // The rightmost one stays within the move list's width.
-    m_blackHead->move(std::min(576, layout::MoveList.Right() - m_blackHead->width()), 81);
+    const int leftmost = layout::MoveList.x + Spare;
+    const int headsRoom = layout::MoveList.Right() - Spare - leftmost;
+    const QString heads = m_whiteHead->text() + m_blackHead->text();
+    const QFont headsFont = widgets::FontFittingWidth(font(), heads, headsRoom - Gap, 0);
+    m_whiteHead->setFont(headsFont);
+    m_blackHead->setFont(headsFont);
+    m_timeCaption->setFont(widgets::FontFittingWidth(font(), m_timeCaption->text(),
+                                                     m_clock->x() - Gap - leftmost, 0));
+    for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption}) label->adjustSize();
+    m_blackHead->move(std::min(576, layout::MoveList.Right() - Spare - m_blackHead->width()), 81);
     m_whiteHead->move(std::min(544, m_blackHead->x() - Gap - m_whiteHead->width()), 81);
     m_timeCaption->move(std::min(456, m_clock->x() - Gap - m_timeCaption->width()), 97);
 }
@@ -47,6 +65,7 @@ void TfrmVessaro::SetToChessBoard() {
     TChessBoard& b = *m_board;
     lang::CurrentLanguageID = m_settings.CurrentLanguageID;
     lang::SetLanguageMain(m_settings.CurrentLanguageID, this);
+    lang::UseQtTranslations(m_settings.CurrentLanguageID);
     // The table has just written the start caption, whatever the label showed.
     if (lang::IsLanguage(m_settings.CurrentLanguageID)) m_labelShowsStart = true;
     ArrangeCaptions();

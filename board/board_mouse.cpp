@@ -86,7 +86,9 @@ void TChessBoard::mouseMoveEvent(QMouseEvent* event) {
             CancelDrag(false);
             return;
         }
-        const int threshold = QApplication::startDragDistance();
+        // The board's own threshold, not the desktop's, which is often 10 and
+        // turns a short drag into a click.
+        constexpr int threshold = DragThreshold;
         if (std::abs(pos.x() - m_pressPos.x()) >= threshold ||
             std::abs(pos.y() - m_pressPos.y()) >= threshold) {
             StartDrag();

@@ -50,6 +50,7 @@ TChessBoard::TChessBoard(QWidget* parent, SearchFunction search) : QWidget(paren
 void TChessBoard::Construct(SearchFunction search) {
     // Resources; the poll timer gets its handler at the first paint.
     m_pollTimer = new QTimer(this);
+    m_pollTimer->setObjectName(QStringLiteral("PollTimer"));
     LoadDefaultPieceSet();
     BuildPieceImages();
     m_coordFont = QFont(QStringLiteral("Arial"));

@@ -249,6 +249,8 @@ public:
     std::function<void(int x, int y)> OnDragDrop;
     std::function<void(bool dropped)> OnEndDrag;
 
+    // How far the pointer moves, in either direction, before a press becomes a drag.
+    static constexpr int DragThreshold = 5;
     // The shortest time a slide takes, whatever AnimationDelay.
     static constexpr std::chrono::milliseconds MinimumSlideTime{180};
 

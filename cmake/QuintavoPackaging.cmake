@@ -38,6 +38,9 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # package itself through the program's RPATH, so it adds none.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# The standard dialogs' buttons speak the game's language with Qt's own
+# translations; without them they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

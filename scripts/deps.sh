@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     libjpeg62-turbo-dev
     googletest libgtest-dev
-    fonts-dejavu-core
+    fonts-dejavu-core qt6-translations-l10n
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(

@@ -62,6 +62,12 @@ Settings ReadSettings(const IniFile& ini) {
             },
             key.Variable);
     }
+    // A language beyond the tables would leave every message empty, and a
+    // limit below a few seconds would end every game at the first tick.
+    if (settings.CurrentLanguageID < 0 || settings.CurrentLanguageID > 3)
+        settings.CurrentLanguageID = defaults.CurrentLanguageID;
+    if (settings.iTimeLimit < MinTimeLimit || settings.iTimeLimit > MaxTimeLimit)
+        settings.iTimeLimit = defaults.iTimeLimit;
     return settings;
 }
 

@@ -16,6 +16,10 @@ class IniFile;
 
 inline constexpr std::string_view SettingsFileName = "quintavo.ini";
 
+// The per-move time limit's range in seconds, as the options dialog offers it.
+inline constexpr int MinTimeLimit = 5;
+inline constexpr int MaxTimeLimit = 3600;
+
 struct Settings {
     // [Extended]
     bool bAskForSaving = true;

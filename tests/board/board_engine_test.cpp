@@ -2,6 +2,7 @@
 // its thread, and its move slides across the board.
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -56,8 +57,16 @@ TEST(BoardEngine, CustomEngineIsAskedAfterEventsAndTicks) {
     };
     game.window->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return board.FirstPaintDone(); }));
+    // "Nothing happened" holds only once the poll timer has ticked.
+    int ticks = 0;
+    QObject::connect(board.findChild<QTimer*>(QStringLiteral("PollTimer")), &QTimer::timeout,
+                     [&] { ++ticks; });
+    auto waitTicks = [&](int more) {
+        const int until = ticks + more;
+        return QTest::qWaitFor([&] { return ticks >= until; }, 10000);
+    };
     ASSERT_TRUE(board.MakeMove(Square::E2, Square::E4));
-    QTest::qWait(600);
+    ASSERT_TRUE(waitTicks(2));
     EXPECT_EQ(failures, 0); // no handler: the computer never moves, nothing fails
 
     int asked = 0;
@@ -67,7 +76,7 @@ TEST(BoardEngine, CustomEngineIsAskedAfterEventsAndTicks) {
 
     board.BeginLoading();
     const int whileLoading = failures;
-    QTest::qWait(600);
+    ASSERT_TRUE(waitTicks(2));
     EXPECT_EQ(failures, whileLoading);
     board.EndLoading();
 

@@ -70,7 +70,7 @@ struct DragTest : ::testing::Test {
     void Lift(Square from, QPoint to) {
         const QPoint start = Centre(from);
         QTest::mousePress(board, Qt::LeftButton, {}, start);
-        QTest::mouseMove(board, start + QPoint(QApplication::startDragDistance(), 0));
+        QTest::mouseMove(board, start + QPoint(TChessBoard::DragThreshold, 0));
         QTest::mouseMove(board, to);
     }
 
@@ -162,10 +162,22 @@ TEST_F(DragTest, PlainClickOnAPieceIsAnIllegalMove) {
     // A move short of the threshold is still a click.
     log.clear();
     QTest::mousePress(board, Qt::LeftButton, {}, Centre(Square::B1));
-    QTest::mouseMove(board, Centre(Square::B1) + QPoint(QApplication::startDragDistance() - 1, 0));
+    QTest::mouseMove(board, Centre(Square::B1) + QPoint(TChessBoard::DragThreshold - 1, 0));
     QTest::mouseRelease(board, Qt::LeftButton, {}, Centre(Square::B1));
     EXPECT_EQ(log, std::vector<std::string>{"illegal B1"});
     EXPECT_EQ(board->FloatingPieceWidget(), nullptr); // it never floated
+}
+
+// Desktops often set 10 pixels; the board keeps its own 5.
+TEST_F(DragTest, FivePixelsStartADragWhateverTheDesktopSays) {
+    const int desktop = QApplication::startDragDistance();
+    QApplication::setStartDragDistance(10);
+    QTest::mousePress(board, Qt::LeftButton, {}, Centre(Square::B1));
+    QTest::mouseMove(board, Centre(Square::B1) + QPoint(0, 5));
+    EXPECT_TRUE(board->Dragging());
+    QTest::mouseRelease(board, Qt::LeftButton, {}, Centre(Square::B1) + QPoint(0, 5));
+    QApplication::setStartDragDistance(desktop);
+    EXPECT_FALSE(board->Dragging());
 }
 
 TEST_F(DragTest, DropOnItsOwnSquareOnlyRedraws) {
@@ -308,7 +320,7 @@ TEST(BoardMouseTopLevel, FloatingPieceIsAToolWindow) {
 
     const QPoint start = board.SquareOrigin(Square::E7) + QPoint(20, 20);
     QTest::mousePress(&board, Qt::LeftButton, {}, start);
-    QTest::mouseMove(&board, start + QPoint(0, QApplication::startDragDistance()));
+    QTest::mouseMove(&board, start + QPoint(0, TChessBoard::DragThreshold));
     QTest::mouseMove(&board, QPoint(200, 150));
     EXPECT_TRUE(floating->isVisible());
     EXPECT_EQ(floating->pos(), board.mapToGlobal(QPoint(200 - 20, 150 - 20)));

@@ -188,13 +188,14 @@ drag() { # x0 y0 x1 y1 [button]
     xdotool mouseup "$button"
 }
 
+# Qt's dialogs speak the game's language (German here), not the system's.
 save_through_dialog() { # path
     press "$main" F4
-    wait_for 10 has_window "Save As" || fail "F4 opened no save dialog"
+    wait_for 10 has_window "Speichern unter" || fail "F4 opened no German save dialog"
     shot "save-dialog"
-    type_into "$(windows_named "Save As" | head -n1)" "$1"
+    type_into "$(windows_named "Speichern unter" | head -n1)" "$1"
     wait_for 10 test -s "$1" || fail "nothing was saved to $1"
-    wait_for 10 no_window "Save As" || fail "the save dialog stayed open"
+    wait_for 10 no_window "Speichern unter" || fail "the save dialog stayed open"
 }
 
 check_saved_game() { # path
@@ -264,9 +265,9 @@ scenario_game() {
 
     note "F3 loads it back"
     press "$main" F3
-    wait_for 10 has_window Open || fail "F3 opened no open dialog"
-    type_into "$(windows_named Open | head -n1)" "$work/games/game.vsr"
-    wait_for 10 no_window Open || fail "the open dialog stayed open"
+    wait_for 10 has_window "Öffnen" || fail "F3 opened no German open dialog"
+    type_into "$(windows_named "Öffnen" | head -n1)" "$work/games/game.vsr"
+    wait_for 10 no_window "Öffnen" || fail "the open dialog stayed open"
     sleep 0.3
     shot "loaded"
     save_through_dialog "$work/games/again.vsr"

@@ -1,5 +1,7 @@
 #include "widgets/scroll_label.h"
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -22,14 +24,27 @@ TEST_F(ScrollLabelTest, StandsStillUntilScrollingIsOn) {
     EXPECT_EQ(label.Interval(), 100);
     label.SetInterval(5);
     label.show();
-    QTest::qWait(50);
+    // A scrolling twin of the same interval shows how long standing still was watched.
+    W::TScrollLabel witness;
+    witness.setText(label.text());
+    witness.resize(label.size());
+    witness.SetInterval(5);
+    witness.show();
+    witness.SetScrolling(true);
+    auto watchTwinSteps = [&](int steps) {
+        const int start = witness.Offset();
+        return QTest::qWaitFor([&] { return witness.Offset() != start &&
+                                            std::abs(witness.Offset() - start) >= steps; },
+                               5000);
+    };
+    ASSERT_TRUE(watchTwinSteps(3));
     EXPECT_EQ(label.Offset(), 0);
 
     label.SetScrolling(true);
     QTRY_VERIFY(label.Offset() >= 2);
     label.SetScrolling(false);
     const int stopped = label.Offset();
-    QTest::qWait(50);
+    ASSERT_TRUE(watchTwinSteps(3));
     EXPECT_EQ(label.Offset(), stopped);
 }
 

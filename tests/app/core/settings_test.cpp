@@ -86,7 +86,7 @@ Settings Changed() {
     s.SquareColorLight = 0x654321;
     s.ColorFrame = 0;
     s.Preview = false;
-    s.iTimeLimit = -5;
+    s.iTimeLimit = 3600;
     s.ShowCasteling = false;
     s.ShowMate = false;
     s.ShowChess = false;
@@ -144,6 +144,31 @@ TEST(Settings, MalformedValuesGiveDefaultsAndForeignLinesSurvive) {
     EXPECT_NE(text.find("Mystery=42\n"), std::string::npos);
     EXPECT_NE(text.find("[Plugins]\nenabled=1\n"), std::string::npos);
     EXPECT_EQ(ReadFromIni(path), before);
+}
+
+// A language the tables lack or a time limit outside the dialog's range
+// would blank every message or end every game; they read as the defaults.
+TEST(Settings, ValuesOutsideTheirRangesReadAsDefaults) {
+    struct Case {
+        const char* language;
+        const char* seconds;
+        int expectedLanguage;
+        int expectedSeconds;
+    };
+    constexpr Case Cases[] = {
+        {"3", "5", 3, 5},     {"0", "3600", 0, 3600}, {"4", "4", 0, 300},
+        {"-1", "0", 0, 300},  {"99", "-20", 0, 300},  {"2", "3601", 2, 300},
+    };
+    TestFolder dir;
+    const auto path = dir / "quintavo.ini";
+    for (const Case& c : Cases) {
+        SCOPED_TRACE(std::string(c.language) + " " + c.seconds);
+        WriteAll(path, std::string("[Language]\nCurrentLanguageID=") + c.language +
+                           "\n[Settings]\niTimeLimit=" + c.seconds + "\n");
+        const Settings read = ReadFromIni(path);
+        EXPECT_EQ(read.CurrentLanguageID, c.expectedLanguage);
+        EXPECT_EQ(read.iTimeLimit, c.expectedSeconds);
+    }
 }
 
 TEST(Settings, AFileTooLargeToReadWholeIsNeverOverwritten) {

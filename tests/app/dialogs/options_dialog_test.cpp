@@ -210,8 +210,8 @@ TEST_F(OptionsDialogTest, OkWritesTheSettingsBackToTheFile) {
     stored.iTimeLimit = 2;   // below the spin edit
     ASSERT_TRUE(quintavo::appcore::SaveToIni(stored, file));
 
-    Settings settings = quintavo::appcore::ReadFromIni(file);
-    ASSERT_EQ(settings, stored);
+    // Reading corrects a time limit out of range; a caller may still hand one in.
+    Settings settings = stored;
     T::WhenModal([](QWidget* modal) { Find<QPushButton>(*modal, "Button1")->click(); });
     ASSERT_TRUE(ExecOptionsDialog(settings, nullptr));
     ASSERT_TRUE(quintavo::appcore::SaveToIni(settings, file));

@@ -15,31 +15,41 @@ IUserPrompts::Answer FakePrompts::Next(Answer whenNone) {
     return answer;
 }
 
+void FakePrompts::Opened() {
+    if (WhileOpen) WhileOpen();
+}
+
 IUserPrompts::Answer FakePrompts::AskYesNoCancel(QWidget*, const QString& text) {
     Log << QStringLiteral("question: ") + text;
+    Opened();
     return Next(Answer::Cancel);
 }
 
 IUserPrompts::Answer FakePrompts::AskYesNo(QWidget*, const QString& text) {
     Log << QStringLiteral("yes/no: ") + text;
+    Opened();
     return Next(Answer::No);
 }
 
 void FakePrompts::ShowMessage(QWidget*, const QString& text) {
     Log << QStringLiteral("message: ") + text;
+    Opened();
 }
 
 void FakePrompts::ShowInformation(QWidget*, const QString& text) {
     Log << QStringLiteral("information: ") + text;
+    Opened();
 }
 
 QString FakePrompts::SaveGameFileName(QWidget*, const QString& proposedName) {
     Log << QStringLiteral("save: ") + proposedName;
+    Opened();
     return SaveName;
 }
 
 QString FakePrompts::OpenGameFileName(QWidget*) {
     Log << QStringLiteral("open");
+    Opened();
     return OpenName;
 }
 
@@ -60,6 +70,7 @@ void WindowTest::Open(int clockIntervalMs) {
     options.SettingsPath = SettingsFile();
     options.ClockIntervalMs = clockIntervalMs;
     options.Prompts = Prompts;
+    options.Search = Search;
     options.KeepPlacement = false;
     options.Terminate = [this] { Terminated = true; };
     Window = std::make_unique<TfrmVessaro>(std::move(options));

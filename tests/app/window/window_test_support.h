@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ public:
     // The file dialogs' answers; empty means cancelled.
     QString SaveName;
     QString OpenName;
+    // Runs while each box or dialog is open, before it is answered.
+    std::function<void()> WhileOpen;
 
     Answer AskYesNoCancel(QWidget*, const QString& text) override;
     Answer AskYesNo(QWidget*, const QString& text) override;
@@ -38,6 +41,7 @@ public:
 
 private:
     Answer Next(Answer whenNone);
+    void Opened();
 };
 
 class WindowTest : public ::testing::Test {
@@ -46,6 +50,8 @@ protected:
     std::shared_ptr<FakePrompts> Prompts = std::make_shared<FakePrompts>();
     std::unique_ptr<TfrmVessaro> Window;
     bool Terminated = false;
+    // The computer's search; null: the engine library.
+    TChessBoard::SearchFunction Search;
 
     // Quick games without the computer unless a test says otherwise.
     static constexpr std::string_view QuietSettings =
