@@ -315,15 +315,16 @@ scenario_chrome() {
 
     note "the left button drags the window by its picture, the right one does not"
     local x0=$WX y0=$WY
+    at_place() { locate_main; [ "$WX,$WY" = "$1,$2" ]; }
     drag $((WX + 300)) $((WY + 12)) $((WX + 240)) $((WY + 52))
-    sleep 0.2
-    locate_main
-    [ "$WX,$WY" = "$((x0 - 60)),$((y0 + 40))" ] || fail "dragged to $WX,$WY from $x0,$y0"
+    wait_for 10 at_place $((x0 - 60)) $((y0 + 40)) || fail "dragged to $WX,$WY from $x0,$y0"
     shot "dragged"
+    # A right drag, then a left one: once the left one has landed, the right
+    # one (handled first) has had its chance to move the window too.
     drag $((WX + 300)) $((WY + 12)) $((WX + 340)) $((WY + 62)) 3
-    sleep 0.2
-    locate_main
-    [ "$WX,$WY" = "$((x0 - 60)),$((y0 + 40))" ] || fail "the right button moved the window"
+    drag $((WX + 300)) $((WY + 12)) $((WX + 310)) $((WY + 22))
+    wait_for 10 at_place $((x0 - 50)) $((y0 + 50)) \
+        || fail "the window stands at $WX,$WY: the right button moved it"
 
     note "F8, English, OK: the command labels speak English"
     import -window root "$work/german.png"
