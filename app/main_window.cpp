@@ -30,6 +30,7 @@
 #include "chrome/tray_icon.h"
 #include "lang/app_languages.h"
 #include "vessaro/vessaro.h"
+#include "widgets/clickable_label.h"
 
 namespace quintavo::app {
 
@@ -79,27 +80,6 @@ protected:
     }
 };
 
-// A command label of the bottom bar: reports pointer moves and clicks.
-class CommandBarLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> OnClick;
-    std::function<void()> OnMouseMove;
-
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override {
-        event->accept();
-        if (OnMouseMove) OnMouseMove();
-    }
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        event->accept();
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-            OnClick)
-            OnClick();
-    }
-};
-
 // The move list: the player's own keys move through it; a selection that
 // changes for any other reason (refilling, the focus coming back) is no
 // choice and reports nothing.
@@ -113,22 +93,6 @@ protected:
         const int before = currentRow();
         QListWidget::keyPressEvent(event);
         if (currentRow() != before && currentRow() >= 0 && OnKeySelect) OnKeySelect();
-    }
-};
-
-// A picture that runs a command when clicked (the options face).
-class ClickablePicture : public QWidget {
-public:
-    using QWidget::QWidget;
-    std::function<void()> OnClick;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        event->accept();
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-            OnClick)
-            OnClick();
     }
 };
 
@@ -329,7 +293,7 @@ void TfrmVessaro::BuildCommandBar() {
         const layout::Rect& face = faces[i];
         QWidget* picture;
         if (static_cast<int>(i) == OptionsIndex) {
-            auto* options = new ClickablePicture(this);
+            auto* options = new widgets::TClickableLabel(this);
             options->OnClick = [this] { RunCommand([this] { SpeedButton6Click(nullptr); }); };
             picture = options;
         } else {
@@ -350,7 +314,7 @@ void TfrmVessaro::BuildCommandBar() {
         [this](QLabel* l) { SpeedButton6Click(l); }, [this](QLabel* l) { CmdBtn8Click(l); },
     };
     for (std::size_t i = 0; i < faces.size(); ++i) {
-        auto* label = new CommandBarLabel(QString::fromUtf8(CommandCaptions[i]), this);
+        auto* label = new widgets::TClickableLabel(QString::fromUtf8(CommandCaptions[i]), this);
         label->setObjectName(QString::fromLatin1(CommandLabelNames[i]));
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->setAlignment(Qt::AlignCenter);
