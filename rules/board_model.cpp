@@ -253,8 +253,9 @@ bool BoardModel::IsLegalMove(Square from, Square to) const {
     // A Square is any byte: values past H1 would index beyond the board.
     if (ToSquare(Ordinal(from)) == Square::None || ToSquare(Ordinal(to)) == Square::None)
         return false;
-    if (IsThreefoldRepetition()) return false;
-    return IsLegalIgnoringRepetition(from, to);
+    // The repetition walk reads the whole line: asked last, as few moves
+    // get that far.
+    return IsLegalIgnoringRepetition(from, to) && !IsThreefoldRepetition();
 }
 
 bool BoardModel::IsLegalIgnoringRepetition(Square from, Square to) const {
