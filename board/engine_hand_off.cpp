@@ -26,7 +26,12 @@ EngineHandOff::EngineHandOff(BoardModel& model, engine::TEngineThread::SearchFun
     };
     links.Priority = [this] { return m_priority.load(); };
     links.MoveSink = [this](Square from, Square to) {
-        if (m_model.ExecuteMove(from, to)) return;
+        // The computer's own promotions give a queen, whatever the player chose.
+        const char chosen = m_model.PromotionPiece();
+        m_model.SetPromotionPiece('q');
+        const bool played = m_model.ExecuteMove(from, to);
+        m_model.SetPromotionPiece(chosen);
+        if (played) return;
         m_refusedFrom = from;
         m_refusedTo = to;
     };

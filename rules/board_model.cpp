@@ -646,14 +646,30 @@ bool BoardModel::StepForward() {
 }
 
 void BoardModel::GetMoveList(std::vector<std::string>& list) const {
-    const auto moveText = [](const MoveInfo& entry) {
-        return SquareName(entry.OldSq) + "-" + SquareName(entry.NewSq);
+    // An under-promotion adds the piece's letter ("E7-E8N"), read from the
+    // position the move led to; a queen adds nothing.
+    const auto moveText = [](const MoveInfo& entry, const MoveInfo& after) {
+        std::string text = SquareName(entry.OldSq) + "-" + SquareName(entry.NewSq);
+        const int from = Ordinal(entry.OldSq) - 1;
+        const int to = Ordinal(entry.NewSq) - 1;
+        if (from < 0 || to < 0 || from >= static_cast<int>(entry.Position.size()) ||
+            to >= static_cast<int>(after.Position.size()))
+            return text;
+        const int rank = RankOf(entry.NewSq);
+        const char piece = Lower(after.Position[to]);
+        if (Lower(entry.Position[from]) == 'p' && (rank == 8 || rank == 1) &&
+            (piece == 'r' || piece == 'b' || piece == 'n'))
+            text += static_cast<char>(std::toupper(static_cast<unsigned char>(piece)));
+        return text;
     };
     for (int move = 1; move <= m_lastMove; ++move) {
         const bool last = move == m_lastMove;
         if (!last || !m_lastWhiteToMove)
-            list.push_back(std::to_string(move) + ". " + moveText(HistoryEntry(move, true)));
-        if (!last) list.push_back(std::string(14, ' ') + moveText(HistoryEntry(move, false)));
+            list.push_back(std::to_string(move) + ". " +
+                           moveText(HistoryEntry(move, true), HistoryEntry(move, false)));
+        if (!last)
+            list.push_back(std::string(14, ' ') +
+                           moveText(HistoryEntry(move, false), HistoryEntry(move + 1, true)));
     }
 }
 
