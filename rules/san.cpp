@@ -73,6 +73,29 @@ bool PlayMove(BoardModel& model, const GameMove& move) {
     return played;
 }
 
+std::vector<GameMove> RecordedMoves(const BoardModel& model) {
+    std::vector<GameMove> moves;
+    int move = 1;
+    bool white = true;
+    const auto key = [](int m, bool w) { return m * 2 + (w ? 0 : 1); };
+    while (key(move, white) < key(model.LastMove(), model.LastWhiteToMove())) {
+        const MoveInfo& entry = model.HistoryEntry(move, white);
+        const MoveInfo& after =
+            white ? model.HistoryEntry(move, false) : model.HistoryEntry(move + 1, true);
+        GameMove played{entry.OldSq, entry.NewSq, '\0'};
+        const int from = Ordinal(entry.OldSq) - 1;
+        const int to = Ordinal(entry.NewSq) - 1;
+        if (from >= 0 && to >= 0 && from < static_cast<int>(entry.Position.size()) &&
+            to < static_cast<int>(after.Position.size()) && Lower(entry.Position[from]) == 'p' &&
+            (RankOf(entry.NewSq) == 8 || RankOf(entry.NewSq) == 1))
+            played.Promotion = Lower(after.Position[to]);
+        moves.push_back(played);
+        if (!white) ++move;
+        white = !white;
+    }
+    return moves;
+}
+
 std::string WriteSan(const BoardModel& model, const GameMove& move) {
     if (!model.IsLegalMove(move.From, move.To)) return {};
     const char piece = Lower(model.PieceAt(move.From));

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rules/square.h"
 
@@ -29,6 +30,10 @@ void CopyPosition(const BoardModel& from, BoardModel& to);
 // Plays a move with its promotion piece (a queen when none is given); false
 // when the model refuses it. The model's promotion setting is left as it was.
 bool PlayMove(BoardModel& model, const GameMove& move);
+
+// The model's recorded line from its start to its last move (not only to
+// the position shown), with each promotion's piece.
+std::vector<GameMove> RecordedMoves(const BoardModel& model);
 
 // "Nbd7", "exd6", "e8=Q+", "O-O-O#"; empty when the move is not legal in the
 // model's position.

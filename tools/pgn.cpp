@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/core/file_io.h"
+#include "app/core/pgn_file.h"
 #include "app/core/saved_game.h"
 #include "rules/board_model.h"
 #include "rules/pgn.h"
@@ -74,13 +75,12 @@ std::string Today() {
 }
 
 int ToVsr(const std::filesystem::path& path) {
-    std::string data;
-    std::string error;
-    if (!ReadText(path, MaxPgnSize, data, error)) return Fail(error);
-    const PgnReading reading = ReadPgn(data);
-    if (!reading.Loaded) return Fail(path.string() + ": " + reading.Error);
+    const appcore::LoadedPgn loaded = appcore::LoadPgnFromFile(path);
+    if (loaded.Status == appcore::LoadStatus::LoadError) return Fail(loaded.Error);
+    if (loaded.Status != appcore::LoadStatus::Loaded)
+        return Fail(path.string() + ": " + loaded.Error);
     BoardModel board;
-    for (const GameMove& move : reading.Moves)
+    for (const GameMove& move : loaded.Game.Moves)
         if (!PlayMove(board, move)) return Fail(path.string() + ": a move could not be replayed");
     std::vector<std::string> lines;
     board.GetMoveList(lines);
