@@ -239,6 +239,12 @@ bool StartsFromSetUp(const RawGame& game) {
     return FindTag(game, "FEN") != nullptr || (setUp && *setUp != "0");
 }
 
+// Why a set-up game is not loaded, with the position it names.
+std::string SetUpReason(const RawGame& game) {
+    const std::string* fen = FindTag(game, "FEN");
+    return "starts from a set-up position" + (fen ? " (FEN \"" + *fen + "\")" : std::string());
+}
+
 // Replays the main line from the start position; an error names the move.
 std::string Replay(const RawGame& game, std::vector<GameMove>& moves) {
     BoardModel board;
@@ -345,7 +351,7 @@ PgnReading ReadPgn(std::string_view bytes) {
     const std::string text = AsUtf8(bytes);
     GameScanner scanner(text);
     std::size_t index = 0;
-    std::size_t setUpGame = 0;
+    std::string setUpError;
     while (!scanner.AtEnd()) {
         ++index;
         const std::optional<RawGame> game = scanner.Next();
@@ -354,7 +360,8 @@ PgnReading ReadPgn(std::string_view bytes) {
             return reading;
         }
         if (StartsFromSetUp(*game)) {
-            if (setUpGame == 0) setUpGame = index;
+            if (setUpError.empty())
+                setUpError = "game " + std::to_string(index) + " " + SetUpReason(*game);
             continue;
         }
         std::vector<GameMove> moves;
@@ -369,10 +376,8 @@ PgnReading ReadPgn(std::string_view bytes) {
         reading.GameIndex = index;
         return reading;
     }
-    if (setUpGame != 0)
-        reading.Error = "game " + std::to_string(setUpGame) +
-                        " starts from a set-up position (FEN), and no game starts from the "
-                        "standard position";
+    if (!setUpError.empty())
+        reading.Error = setUpError + ", and no game starts from the standard position";
     else
         reading.Error = "the file holds no game";
     return reading;
@@ -396,7 +401,7 @@ std::vector<PgnGameCheck> CheckPgn(std::string_view bytes) {
             return checks;
         }
         if (StartsFromSetUp(*game)) {
-            check.Error = "starts from a set-up position (FEN)";
+            check.Error = SetUpReason(*game);
         } else {
             std::vector<GameMove> moves;
             check.Error = Replay(*game, moves);

@@ -161,8 +161,8 @@ TEST(Pgn, RefusalsNameTheMoveAndTheText) {
         {game + "4. Bxe5 *", "game 1, move 4 (White) \"Bxe5\": illegal move"},
         {"1. d4 d5 2. Nf3 Nf6 3. Nd2 *", "game 1, move 3 (White) \"Nd2\": ambiguous move"},
         {"[SetUp \"1\"]\n[FEN \"4k3/8/8/8/8/8/8/4K3 w - - 0 1\"]\n\n1. Kd2 *",
-         "game 1 starts from a set-up position (FEN), and no game starts from the standard "
-         "position"},
+         "game 1 starts from a set-up position (FEN \"4k3/8/8/8/8/8/8/4K3 w - - 0 1\"), and no "
+         "game starts from the standard position"},
         {game, "game 1: the file ends without the game's result after move 3 (Black)"},
         {game + "{a comment that never",
          "game 1: the file ends inside a comment after move 3 (Black)"},
@@ -196,7 +196,8 @@ TEST(Pgn, CheckListsEveryGame) {
     EXPECT_EQ(checks[0].HalfMoves, 34u);
     EXPECT_TRUE(checks[1].Ok);
     EXPECT_EQ(checks[1].HalfMoves, 2u);
-    EXPECT_EQ(checks[2].Error, "starts from a set-up position (FEN)");
+    EXPECT_EQ(checks[2].Error, "starts from a set-up position (FEN \"4k3/8/8/8/8/8/8/4K3 w - - 0 "
+                               "1\")");
     EXPECT_EQ(checks[3].Error, "move 2 (White) \"Ke3\": illegal move");
     EXPECT_EQ(checks[4].Error, "the file ends without the game's result after move 1 (White)");
 }
