@@ -26,12 +26,7 @@ EngineHandOff::EngineHandOff(BoardModel& model, engine::TEngineThread::SearchFun
     };
     links.Priority = [this] { return m_priority.load(); };
     links.MoveSink = [this](Square from, Square to) {
-        // The computer's own promotions give a queen, whatever the player chose.
-        const char chosen = m_model.PromotionPiece();
-        m_model.SetPromotionPiece('q');
-        const bool played = m_model.ExecuteMove(from, to);
-        m_model.SetPromotionPiece(chosen);
-        if (played) return;
+        if (PlayComputerMove(from, to)) return;
         m_refusedFrom = from;
         m_refusedTo = to;
     };
@@ -52,6 +47,15 @@ void EngineHandOff::SetSearchDepth(int depth) {
 
 std::uint64_t EngineHandOff::PassCount() const {
     return m_thread ? m_thread->PassCount() : 0;
+}
+
+// The computer's own promotions give a queen, whatever the player chose last.
+bool EngineHandOff::PlayComputerMove(Square from, Square to) {
+    const char chosen = m_model.PromotionPiece();
+    m_model.SetPromotionPiece('q');
+    const bool played = m_model.ExecuteMove(from, to);
+    m_model.SetPromotionPiece(chosen);
+    return played;
 }
 
 bool EngineHandOff::Suspended() const {
@@ -91,7 +95,7 @@ void EngineHandOff::StartThinking() {
     Square to = Square::None;
     OnCalculateMove(from, to);
     if (m_model.StopRequested()) return;
-    if (!m_model.ExecuteMove(from, to) && OnCalculationFailed) OnCalculationFailed(from, to);
+    if (!PlayComputerMove(from, to) && OnCalculationFailed) OnCalculationFailed(from, to);
 }
 
 void EngineHandOff::PauseEngine() {

@@ -64,6 +64,7 @@ public:
 private:
     bool ComputerCanMove() const;
     bool PositionIs(const engine::SearchRequest& request) const;
+    bool PlayComputerMove(Square from, Square to);
 
     BoardModel& m_model;
     std::atomic<int> m_searchDepth{1};

@@ -244,6 +244,33 @@ TEST_F(HandOffFixture, CustomEngineAsksTheHost) {
     EXPECT_EQ(handOff->PassCount(), 0u); // the thread never ran
 }
 
+TEST_F(HandOffFixture, TheComputerPromotesToAQueenWhateverThePlayerChose) {
+    for (bool custom : {false, true}) {
+        SCOPED_TRACE(custom ? "custom engine" : "engine thread");
+        Create([](const SearchRequest&, const std::atomic<bool>&) {
+            return FoundMove{true, Square::B2, Square::B1};
+        });
+        handOff->SetCustomEngine(custom);
+        handOff->OnCalculateMove = [](Square& from, Square& to) {
+            from = Square::B2;
+            to = Square::B1;
+        };
+        Load(model, "4k3/P7/8/8/8/8/1p6/4K3 w - -");
+        model.SetPromotionPiece('n'); // the player's choice for a8
+        ASSERT_TRUE(model.MakeMove(Square::A7, Square::A8));
+        EXPECT_EQ(model.PieceAt(Square::A8), 'N');
+        model.SetComputerPlaysBlack(true);
+        model.SetStopRequested(false);
+        if (custom) handOff->PollCustomEngine();
+        ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return model.PieceAt(Square::B1) != ' '; }));
+        EXPECT_EQ(model.PieceAt(Square::B1), 'q');
+        EXPECT_EQ(model.PromotionPiece(), 'n');
+        model.SetComputerPlaysBlack(false);
+        model.SetEngineControl(nullptr);
+        handOff.reset();
+    }
+}
+
 TEST_F(HandOffFixture, CustomEngineIsNotAskedWithoutALegalMove) {
     Create();
     handOff->SetCustomEngine(true);
