@@ -140,7 +140,9 @@ public:
                 } else if (digits == token.size()) {
                     continue;
                 }
-                if (token.empty() || token.find_first_not_of("!?") == std::string_view::npos)
+                // Lone annotation marks, and the en-passant note some files add.
+                if (token.empty() || token.find_first_not_of("!?") == std::string_view::npos ||
+                    token == "e.p.")
                     continue;
                 game.Moves.emplace_back(token);
             }

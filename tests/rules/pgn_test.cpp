@@ -139,6 +139,17 @@ TEST(Pgn, LoadsTheFirstGameOfAnAnnotatedFile) {
     EXPECT_EQ(read.Tags[7].first, "WhiteElo");
 }
 
+TEST(Pgn, ReadsLooseMovetext) {
+    // Numbers glued to moves, "e.p.", lone marks, "$" glyphs, an escape line
+    // and SetUp "0" (the standard position after all).
+    const std::string text = "[SetUp \"0\"]\n1.e4 Nf6 2.e5 d5 3.exd6 e.p. ! $14\n"
+                             "%ignored line 4. Qh5\n3...e6 4.dxc7 Qd7 5.cxb8Q 1-0";
+    const PgnReading read = ReadPgn(text);
+    ASSERT_TRUE(read.Loaded) << read.Error;
+    EXPECT_EQ(read.Moves,
+              MovesOf({"e4", "Nf6", "e5", "d5", "exd6", "e6", "dxc7", "Qd7", "cxb8=Q"}));
+}
+
 TEST(Pgn, ReadsLatin1AndSkipsSetUpGames) {
     const std::string text =
         "[Event \"x\"]\n[SetUp \"1\"]\n[FEN \"4k3/8/8/8/8/8/8/4K3 w - - 0 1\"]\n\n"
