@@ -156,11 +156,15 @@ void TfrmVessaro::CmdBtn2Click() {
             // A saved game starts from the start position, whatever the
             // board showed before.
             m_board->NewGame();
+            const char promotion = m_board->PromotionPiece();
             for (int i = 0; i < m_moveList->count(); ++i) {
                 const auto move = appcore::ParseMoveLine(m_moveList->item(i)->text().toStdString());
+                // The file's choice of piece; no letter is a queen.
+                m_board->SetPromotionPiece(move && move->Promotion ? move->Promotion : 'q');
                 m_board->MakeMove(move ? move->From : Square::None,
                                   move ? move->To : Square::None);
             }
+            m_board->SetPromotionPiece(promotion);
             while (m_board->StepBack()) {
             }
             UpdateListBox();

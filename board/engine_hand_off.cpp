@@ -1,6 +1,7 @@
 #include "board/engine_hand_off.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "rules/board_model.h"
 
@@ -20,11 +21,15 @@ EngineHandOff::EngineHandOff(BoardModel& model, engine::TEngineThread::SearchFun
         request.Castling = m_model.CastlingAllowed();
         request.EnPassant = m_model.EnPassant();
         request.Depth = m_searchDepth.load();
+        m_passRequest = request;
         return request;
     };
     links.Priority = [this] { return m_priority.load(); };
-    // The board refusing the engine's move is not reported.
-    links.MoveSink = [this](Square from, Square to) { (void)m_model.ExecuteMove(from, to); };
+    links.MoveSink = [this](Square from, Square to) {
+        if (PlayComputerMove(from, to)) return;
+        m_refusedFrom = from;
+        m_refusedTo = to;
+    };
     links.PassDoneHook = [this] { ThinkingPassDone(); };
     links.WakeUi = std::move(wakeUi);
     m_thread = std::make_unique<engine::TEngineThread>(std::move(search), std::move(links));
@@ -44,6 +49,31 @@ std::uint64_t EngineHandOff::PassCount() const {
     return m_thread ? m_thread->PassCount() : 0;
 }
 
+// The computer's own promotions give a queen, whatever the player chose last.
+bool EngineHandOff::PlayComputerMove(Square from, Square to) {
+    const char chosen = m_model.PromotionPiece();
+    m_model.SetPromotionPiece('q');
+    const bool played = m_model.ExecuteMove(from, to);
+    m_model.SetPromotionPiece(chosen);
+    return played;
+}
+
+bool EngineHandOff::Suspended() const {
+    return !m_thread || m_thread->IsSuspended();
+}
+
+bool EngineHandOff::Asleep() const {
+    return !m_thread || (m_thread->IsSuspended() && m_thread->IsPaused());
+}
+
+bool EngineHandOff::PositionIs(const engine::SearchRequest& request) const {
+    const auto& board = m_model.Board();
+    return std::equal(request.Letters.begin(), request.Letters.end(), board.begin() + 1) &&
+           request.WhiteToMove == m_model.WhiteToMove() &&
+           request.Castling == m_model.CastlingAllowed() &&
+           request.EnPassant == m_model.EnPassant();
+}
+
 // Mated, stalemated or at a threefold repetition the computer has nothing to
 // play: its thread sleeps and the host is not asked.
 bool EngineHandOff::ComputerCanMove() const {
@@ -54,8 +84,10 @@ void EngineHandOff::StartThinking() {
     if (!m_customEngine) {
         if (!m_thread) return;
         m_thread->AbortSearch = false;
-        // While the player thinks the thread sleeps instead of cycling.
-        if (ComputerCanMove()) m_thread->Resume();
+        if (m_failedAt && !PositionIs(*m_failedAt)) m_failedAt.reset();
+        // While the player thinks the thread sleeps instead of cycling, and
+        // a position the search could not move in is not searched again.
+        if (ComputerCanMove() && !m_failedAt) m_thread->Resume();
         return;
     }
     if (!OnCalculateMove || m_model.StopRequested() || !ComputerCanMove()) return;
@@ -63,7 +95,7 @@ void EngineHandOff::StartThinking() {
     Square to = Square::None;
     OnCalculateMove(from, to);
     if (m_model.StopRequested()) return;
-    if (!m_model.ExecuteMove(from, to) && OnCalculationFailed) OnCalculationFailed(from, to);
+    if (!PlayComputerMove(from, to) && OnCalculationFailed) OnCalculationFailed(from, to);
 }
 
 void EngineHandOff::PauseEngine() {
@@ -75,7 +107,19 @@ void EngineHandOff::PauseEngine() {
 void EngineHandOff::ThinkingPassDone() {
     m_thread->IsThinking = false;
     m_thread->Suspend();
-    if (!m_thread->AbortSearch) StartThinking();
+    const std::optional<engine::SearchRequest> searched =
+        std::exchange(m_passRequest, std::nullopt);
+    const Square refusedFrom = std::exchange(m_refusedFrom, Square::None);
+    const Square refusedTo = std::exchange(m_refusedTo, Square::None);
+    if (m_thread->AbortSearch) return;
+    // A search that played nothing where the rules see a move would give
+    // the same again on every pass.
+    if (searched && PositionIs(*searched) && ComputerCanMove()) {
+        m_failedAt = searched;
+        if (OnCalculationFailed) OnCalculationFailed(refusedFrom, refusedTo);
+        return;
+    }
+    StartThinking();
 }
 
 void EngineHandOff::PollCustomEngine() {

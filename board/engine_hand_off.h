@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "engine/engine_thread.h"
 #include "rules/board_view.h"
@@ -56,14 +57,26 @@ public:
 
     // How many passes the thread has made (none while it sleeps).
     std::uint64_t PassCount() const;
+    // Whether the thread is told to sleep, and whether it does already.
+    bool Suspended() const;
+    bool Asleep() const;
 
 private:
     bool ComputerCanMove() const;
+    bool PositionIs(const engine::SearchRequest& request) const;
+    bool PlayComputerMove(Square from, Square to);
 
     BoardModel& m_model;
     std::atomic<int> m_searchDepth{1};
     std::atomic<TThreadPriority> m_priority{TThreadPriority::tpNormal};
     bool m_customEngine = false;
+    // The position the running pass searched: written on the engine thread,
+    // read by the pass's end on the UI thread while the engine waits.
+    std::optional<engine::SearchRequest> m_passRequest;
+    Square m_refusedFrom = Square::None;
+    Square m_refusedTo = Square::None;
+    // Where the search gave no playable move; it is not asked again there.
+    std::optional<engine::SearchRequest> m_failedAt;
     std::unique_ptr<engine::TEngineThread> m_thread;
 };
 

@@ -39,6 +39,11 @@ bool TEngineThread::IsPaused() const {
     return m_sleeping;
 }
 
+bool TEngineThread::IsSuspended() const {
+    std::lock_guard lock(m_mutex);
+    return m_suspended;
+}
+
 bool TEngineThread::IsDelivering() const {
     std::lock_guard lock(m_mutex);
     return m_delivering;
@@ -71,7 +76,9 @@ bool TEngineThread::RunPendingUiJob() {
 void TEngineThread::WaitUntilPaused() {
     std::unique_lock lock(m_mutex);
     while (!(m_suspended && m_sleeping)) {
-        if (m_delivering) return;
+        // Called from inside a UI job (the engine's move, or a handler raised
+        // at the end of a pass): the thread waits for that job to return.
+        if (m_delivering || m_jobRunning) return;
         if (m_jobKind != JobKind::None) {
             RunJobLocked(lock);
             continue;

@@ -75,10 +75,13 @@ public:
     // when the search has been aborted since.
     bool RunPendingUiJob();
     // Returns once the thread sleeps, running its UI jobs meanwhile. Returns
-    // at once when called from inside the delivery of the engine's own move,
-    // which cannot finish before the caller returns.
+    // at once when called from inside a UI job (the delivery of the engine's
+    // own move, or the end of a pass), which cannot finish before the caller
+    // returns.
     void WaitUntilPaused();
     bool IsPaused() const;
+    // Whether the thread is told to sleep (it may still be ending a pass).
+    bool IsSuspended() const;
     bool IsDelivering() const;
 
     // Both sides read and write these without a lock.

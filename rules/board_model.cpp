@@ -53,6 +53,90 @@ char PromotionLetter(char requested, bool white) {
     return white ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter))) : letter;
 }
 
+// Whether that king is attacked on `board` once the letter on from stands on to.
+bool KingAttacked(std::array<char, 66> copy, Square from, Square to, Square enPassant,
+                  bool whiteKing) {
+    if (from != to && ToSquare(Ordinal(from)) != Square::None &&
+        ToSquare(Ordinal(to)) != Square::None) {
+        const char mover = copy[Ordinal(from)];
+        // An en-passant capture also takes its victim off the board.
+        if (to == enPassant && FileOf(from) != FileOf(to) && copy[Ordinal(to)] == ' ') {
+            if (mover == 'P' && RankOf(to) == 6) copy[Ordinal(MakeSquare(FileOf(to), 5))] = ' ';
+            if (mover == 'p' && RankOf(to) == 3) copy[Ordinal(MakeSquare(FileOf(to), 4))] = ' ';
+        }
+        copy[Ordinal(to)] = mover;
+        copy[Ordinal(from)] = ' ';
+    }
+
+    const char king = whiteKing ? 'K' : 'k';
+    int kingAt = 0;
+    for (int i = 1; i <= SquareCount && kingAt == 0; ++i)
+        if (copy[i] == king) kingAt = i;
+    // Without its king White is never in check, Black always: no Black move
+    // then passes.
+    if (kingAt == 0) return !whiteKing;
+
+    const auto at = [&copy](int f, int r) {
+        const Square sq = MakeSquare(f, r);
+        return sq == Square::None ? '\0' : copy[Ordinal(sq)];
+    };
+    const int f = FileOf(ToSquare(kingAt));
+    const int r = RankOf(ToSquare(kingAt));
+    const char pawn = whiteKing ? 'p' : 'P';
+    const int pawnRank = whiteKing ? r + 1 : r - 1;
+    if (at(f - 1, pawnRank) == pawn || at(f + 1, pawnRank) == pawn) return true;
+
+    const char knight = whiteKing ? 'n' : 'N';
+    for (const auto& jump : KnightJumps)
+        if (at(f + jump[0], r + jump[1]) == knight) return true;
+
+    const char queen = whiteKing ? 'q' : 'Q';
+    const char bishop = whiteKing ? 'b' : 'B';
+    const char rook = whiteKing ? 'r' : 'R';
+    const char enemyKing = whiteKing ? 'k' : 'K';
+    const auto rayHits = [&](const int(&dir)[2], char slider) {
+        for (int k = 1; k <= 7; ++k) {
+            const char c = at(f + dir[0] * k, r + dir[1] * k);
+            if (c == '\0') return false;
+            if (c == ' ') continue;
+            return c == queen || c == slider || (c == enemyKing && k == 1);
+        }
+        return false;
+    };
+    for (const auto& dir : Diagonals)
+        if (rayHits(dir, bishop)) return true;
+    for (const auto& dir : Lines)
+        if (rayHits(dir, rook)) return true;
+    return false;
+}
+
+// The en-passant square of a recorded position as far as it makes a
+// difference: only where a pawn of the side to move can legally take onto it.
+Square CapturableEnPassant(const MoveInfo& entry, bool whiteToMove) {
+    const Square ep = entry.EnPassant;
+    if (RankOf(ep) != (whiteToMove ? 6 : 3)) return Square::None;
+    std::array<char, 66> board{};
+    board.fill(' ');
+    board[65] = '\0';
+    for (int i = 0; i < SquareCount && i < static_cast<int>(entry.Position.size()); ++i)
+        board[i + 1] = entry.Position[i];
+    const char pawn = whiteToMove ? 'P' : 'p';
+    const int fromRank = whiteToMove ? 5 : 4;
+    for (int df : {-1, 1}) {
+        const Square from = MakeSquare(FileOf(ep) + df, fromRank);
+        if (from == Square::None || board[Ordinal(from)] != pawn) continue;
+        if (!KingAttacked(board, from, ep, ep, whiteToMove)) return ep;
+    }
+    return Square::None;
+}
+
+// Two recorded positions with the same side to move are the same position
+// when placement, castling rights and a usable en-passant square all agree.
+bool SamePosition(const MoveInfo& a, const MoveInfo& b, bool whiteToMove) {
+    return a.Position == b.Position && a.CastlingAllowed == b.CastlingAllowed &&
+           CapturableEnPassant(a, whiteToMove) == CapturableEnPassant(b, whiteToMove);
+}
+
 const MoveInfo EmptyEntry{};
 
 } // namespace
@@ -92,11 +176,12 @@ void BoardModel::SetPosition(std::string_view position) {
 }
 
 char BoardModel::PieceAt(Square sq) const {
-    return sq == Square::None ? m_board[0] : m_board[Ordinal(sq)];
+    if (sq == Square::None) return m_board[0];
+    return ToSquare(Ordinal(sq)) == Square::None ? '\0' : m_board[Ordinal(sq)];
 }
 
 int BoardModel::PieceColor(Square sq) const {
-    if (sq == Square::None) return -1;
+    if (ToSquare(Ordinal(sq)) == Square::None) return -1;
     return LetterColor(m_board[Ordinal(sq)]);
 }
 
@@ -165,13 +250,17 @@ void BoardModel::StartThinking() {
 // Legality
 
 bool BoardModel::IsLegalMove(Square from, Square to) const {
-    if (from == Square::None || to == Square::None) return false;
-    if (IsThreefoldRepetition()) return false;
-    return IsLegalIgnoringRepetition(from, to);
+    // A Square is any byte: values past H1 would index beyond the board.
+    if (ToSquare(Ordinal(from)) == Square::None || ToSquare(Ordinal(to)) == Square::None)
+        return false;
+    // The repetition walk reads the whole line: asked last, as few moves
+    // get that far.
+    return IsLegalIgnoringRepetition(from, to) && !IsThreefoldRepetition();
 }
 
 bool BoardModel::IsLegalIgnoringRepetition(Square from, Square to) const {
-    if (from == Square::None || to == Square::None) return false;
+    if (ToSquare(Ordinal(from)) == Square::None || ToSquare(Ordinal(to)) == Square::None)
+        return false;
     const int mover = PieceColor(from);
     if (mover != (m_whiteToMove ? 1 : 0)) return false;
     if (mover == PieceColor(to)) return false;
@@ -206,6 +295,8 @@ bool BoardModel::PawnMoveOk(Square from, Square to) const {
     const int color = PieceColor(from);
     if (color < 0 || to == Square::None) return false;
     const bool white = color == 1;
+    // A pawn on its own first rank has no moves, as in the engine.
+    if (RankOf(from) == (white ? 1 : 8)) return false;
     const int step = white ? 1 : -1;
     const int df = Distance(FileOf(to), FileOf(from));
     if (RankOf(to) == RankOf(from) + step) {
@@ -298,58 +389,7 @@ bool BoardModel::BlackKingInCheckAfter(Square from, Square to) const {
 }
 
 bool BoardModel::KingAttackedAfter(Square from, Square to, bool whiteKing) const {
-    std::array<char, 66> copy = m_board;
-    if (from != to && from != Square::None && to != Square::None) {
-        const char mover = copy[Ordinal(from)];
-        // An en-passant capture also takes its victim off the board.
-        if (to == m_enPassant && FileOf(from) != FileOf(to) && copy[Ordinal(to)] == ' ') {
-            if (mover == 'P' && RankOf(to) == 6) copy[Ordinal(MakeSquare(FileOf(to), 5))] = ' ';
-            if (mover == 'p' && RankOf(to) == 3) copy[Ordinal(MakeSquare(FileOf(to), 4))] = ' ';
-        }
-        copy[Ordinal(to)] = mover;
-        copy[Ordinal(from)] = ' ';
-    }
-
-    const char king = whiteKing ? 'K' : 'k';
-    int kingAt = 0;
-    for (int i = 1; i <= SquareCount && kingAt == 0; ++i)
-        if (copy[i] == king) kingAt = i;
-    // Without its king White is never in check, Black always: no Black move
-    // then passes.
-    if (kingAt == 0) return !whiteKing;
-
-    const auto at = [&copy](int f, int r) {
-        const Square sq = MakeSquare(f, r);
-        return sq == Square::None ? '\0' : copy[Ordinal(sq)];
-    };
-    const int f = FileOf(ToSquare(kingAt));
-    const int r = RankOf(ToSquare(kingAt));
-    const char pawn = whiteKing ? 'p' : 'P';
-    const int pawnRank = whiteKing ? r + 1 : r - 1;
-    if (at(f - 1, pawnRank) == pawn || at(f + 1, pawnRank) == pawn) return true;
-
-    const char knight = whiteKing ? 'n' : 'N';
-    for (const auto& jump : KnightJumps)
-        if (at(f + jump[0], r + jump[1]) == knight) return true;
-
-    const char queen = whiteKing ? 'q' : 'Q';
-    const char bishop = whiteKing ? 'b' : 'B';
-    const char rook = whiteKing ? 'r' : 'R';
-    const char enemyKing = whiteKing ? 'k' : 'K';
-    const auto rayHits = [&](const int(&dir)[2], char slider) {
-        for (int k = 1; k <= 7; ++k) {
-            const char c = at(f + dir[0] * k, r + dir[1] * k);
-            if (c == '\0') return false;
-            if (c == ' ') continue;
-            return c == queen || c == slider || (c == enemyKing && k == 1);
-        }
-        return false;
-    };
-    for (const auto& dir : Diagonals)
-        if (rayHits(dir, bishop)) return true;
-    for (const auto& dir : Lines)
-        if (rayHits(dir, rook)) return true;
-    return false;
+    return KingAttacked(m_board, from, to, m_enPassant, whiteKing);
 }
 
 bool BoardModel::HasLegalMove() const {
@@ -367,22 +407,15 @@ bool BoardModel::HasLegalMoveIgnoringRepetition() const {
 }
 
 bool BoardModel::IsThreefoldRepetition() const {
-    const std::string& current = HistoryEntry(m_currentMove, m_whiteToMove).Position;
-    if (current.empty()) return false;
+    const MoveInfo& current = HistoryEntry(m_currentMove, m_whiteToMove);
+    if (current.Position.empty()) return false;
+    // Only positions with the same side to move can repeat: one full move back
+    // at a time.
     int repeats = 0;
-    int move = m_currentMove;
-    bool white = m_whiteToMove;
-    while (true) {
-        // One half-move back.
-        if (white) {
-            --move;
-            white = false;
-        } else {
-            white = true;
-        }
-        if (move < 1) break;
-        if (HistoryEntry(move, white).Position == current && ++repeats >= 2) return true;
-    }
+    for (int move = m_currentMove - 1; move >= 1; --move)
+        if (SamePosition(HistoryEntry(move, m_whiteToMove), current, m_whiteToMove) &&
+            ++repeats >= 2)
+            return true;
     return false;
 }
 
@@ -613,14 +646,30 @@ bool BoardModel::StepForward() {
 }
 
 void BoardModel::GetMoveList(std::vector<std::string>& list) const {
-    const auto moveText = [](const MoveInfo& entry) {
-        return SquareName(entry.OldSq) + "-" + SquareName(entry.NewSq);
+    // An under-promotion adds the piece's letter ("E7-E8N"), read from the
+    // position the move led to; a queen adds nothing.
+    const auto moveText = [](const MoveInfo& entry, const MoveInfo& after) {
+        std::string text = SquareName(entry.OldSq) + "-" + SquareName(entry.NewSq);
+        const int from = Ordinal(entry.OldSq) - 1;
+        const int to = Ordinal(entry.NewSq) - 1;
+        if (from < 0 || to < 0 || from >= static_cast<int>(entry.Position.size()) ||
+            to >= static_cast<int>(after.Position.size()))
+            return text;
+        const int rank = RankOf(entry.NewSq);
+        const char piece = Lower(after.Position[to]);
+        if (Lower(entry.Position[from]) == 'p' && (rank == 8 || rank == 1) &&
+            (piece == 'r' || piece == 'b' || piece == 'n'))
+            text += static_cast<char>(std::toupper(static_cast<unsigned char>(piece)));
+        return text;
     };
     for (int move = 1; move <= m_lastMove; ++move) {
         const bool last = move == m_lastMove;
         if (!last || !m_lastWhiteToMove)
-            list.push_back(std::to_string(move) + ". " + moveText(HistoryEntry(move, true)));
-        if (!last) list.push_back(std::string(14, ' ') + moveText(HistoryEntry(move, false)));
+            list.push_back(std::to_string(move) + ". " +
+                           moveText(HistoryEntry(move, true), HistoryEntry(move, false)));
+        if (!last)
+            list.push_back(std::string(14, ' ') +
+                           moveText(HistoryEntry(move, false), HistoryEntry(move + 1, true)));
     }
 }
 

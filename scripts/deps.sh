@@ -15,6 +15,7 @@ if [ "${1:-}" = "--test" ]; then
         clang libclang-rt-14-dev llvm
         xvfb xauth xdotool x11-utils imagemagick trayer
         desktop-file-utils appstream lintian dpkg-dev file man-db
+        pgn-extract
     )
 fi
 

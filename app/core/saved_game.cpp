@@ -1,5 +1,7 @@
 #include "app/core/saved_game.h"
 
+#include <cctype>
+
 namespace quintavo::appcore {
 
 namespace {
@@ -26,8 +28,15 @@ std::string_view TrimControl(std::string_view text) {
 std::optional<SavedMove> SquaresAt(std::string_view text) {
     text = TrimControl(text);
     if (text.size() < 5) return std::nullopt;
-    const SavedMove move{SquareFromName(text.substr(0, 2)), SquareFromName(text.substr(3, 2))};
+    SavedMove move{SquareFromName(text.substr(0, 2)), SquareFromName(text.substr(3, 2))};
     if (move.From == Square::None || move.To == Square::None) return std::nullopt;
+    // Character 6: an under-promotion's piece; readers that take only the
+    // squares replay a queen.
+    if (text.size() > 5) {
+        const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(text[5])));
+        if (letter == 'q' || letter == 'r' || letter == 'b' || letter == 'n')
+            move.Promotion = letter;
+    }
     return move;
 }
 

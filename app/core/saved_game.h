@@ -45,12 +45,16 @@ FileResult SaveGameToFile(const std::filesystem::path& path,
 struct SavedMove {
     Square From = Square::None;
     Square To = Square::None;
+    // 'q', 'r', 'b' or 'n' when a letter follows the to-square ("E7-E8N");
+    // '\0' otherwise, which replays as a queen.
+    char Promotion = '\0';
     bool operator==(const SavedMove&) const = default;
 };
 
 // The two squares of a move-list line, "1. E2-E4" or 14 blanks and "E7-E5",
-// in either case; move numbers of 100 and more and other leading blanks are
-// read too. Nothing for a line that does not name two squares.
+// in either case, and the promotion letter right after them ("E7-E8N"); move
+// numbers of 100 and more and other leading blanks are read too. Nothing for
+// a line that does not name two squares.
 std::optional<SavedMove> ParseMoveLine(std::string_view line);
 
 enum class LoadStatus {

@@ -171,6 +171,56 @@ TEST_F(HandOffFixture, NoMoveToPlayMeansNoPass) {
     EXPECT_EQ(handOff->PassCount(), 0u);
 }
 
+TEST_F(HandOffFixture, ASearchWithoutAMoveFailsOnceUntilThePositionChanges) {
+    std::atomic<int> searches{0};
+    Create([&](const SearchRequest&, const std::atomic<bool>&) {
+        ++searches;
+        return FoundMove{};
+    });
+    std::vector<std::pair<Square, Square>> failures;
+    handOff->OnCalculationFailed = [&](Square from, Square to) { failures.emplace_back(from, to); };
+    model.SetComputerPlaysWhite(true);
+    ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return !failures.empty(); }));
+    ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return handOff->Asleep(); }));
+    EXPECT_EQ(failures, (std::vector{std::make_pair(Square::None, Square::None)}));
+    EXPECT_EQ(handOff->PassCount(), 1u);
+    EXPECT_EQ(searches, 1);
+
+    handOff->StartThinking(); // the same position: the thread is not woken
+    EXPECT_TRUE(handOff->Suspended());
+    model.SetComputerPlaysBlack(true);
+    EXPECT_TRUE(handOff->Suspended());
+
+    model.SetComputerPlaysWhite(false); // the player moves: a new position
+    ASSERT_TRUE(model.MakeMove(Square::E2, Square::E4));
+    ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return failures.size() == 2; }));
+    ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return handOff->Asleep(); }));
+    EXPECT_EQ(handOff->PassCount(), 2u);
+    EXPECT_EQ(searches, 2);
+}
+
+TEST_F(HandOffFixture, AMoveTheBoardRefusesFailsOnceWithItsSquares) {
+    Create([](const SearchRequest&, const std::atomic<bool>&) {
+        return FoundMove{true, Square::E2, Square::E5};
+    });
+    std::vector<std::pair<Square, Square>> failures;
+    handOff->OnCalculationFailed = [&](Square from, Square to) { failures.emplace_back(from, to); };
+    model.SetComputerPlaysWhite(true);
+    ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return !failures.empty(); }));
+    ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return handOff->Asleep(); }));
+    EXPECT_EQ(failures, (std::vector{std::make_pair(Square::E2, Square::E5)}));
+    EXPECT_EQ(handOff->PassCount(), 1u);
+}
+
+TEST_F(HandOffFixture, APawnOnItsOwnFirstRankGivesTheComputerNoMove) {
+    Create();
+    // Without the pawn's step White is stalemated.
+    Load(model, "k7/8/8/8/8/8/5q2/P6K w - -");
+    model.SetComputerPlaysWhite(true);
+    EXPECT_TRUE(handOff->Suspended());
+    EXPECT_EQ(handOff->PassCount(), 0u);
+}
+
 TEST_F(HandOffFixture, CustomEngineAsksTheHost) {
     Create();
     handOff->SetCustomEngine(true);
@@ -192,6 +242,33 @@ TEST_F(HandOffFixture, CustomEngineAsksTheHost) {
     handOff->PollCustomEngine();
     EXPECT_EQ(model.PieceAt(Square::D4), 'P');
     EXPECT_EQ(handOff->PassCount(), 0u); // the thread never ran
+}
+
+TEST_F(HandOffFixture, TheComputerPromotesToAQueenWhateverThePlayerChose) {
+    for (bool custom : {false, true}) {
+        SCOPED_TRACE(custom ? "custom engine" : "engine thread");
+        Create([](const SearchRequest&, const std::atomic<bool>&) {
+            return FoundMove{true, Square::B2, Square::B1};
+        });
+        handOff->SetCustomEngine(custom);
+        handOff->OnCalculateMove = [](Square& from, Square& to) {
+            from = Square::B2;
+            to = Square::B1;
+        };
+        Load(model, "4k3/P7/8/8/8/8/1p6/4K3 w - -");
+        model.SetPromotionPiece('n'); // the player's choice for a8
+        ASSERT_TRUE(model.MakeMove(Square::A7, Square::A8));
+        EXPECT_EQ(model.PieceAt(Square::A8), 'N');
+        model.SetComputerPlaysBlack(true);
+        model.SetStopRequested(false);
+        if (custom) handOff->PollCustomEngine();
+        ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return model.PieceAt(Square::B1) != ' '; }));
+        EXPECT_EQ(model.PieceAt(Square::B1), 'q');
+        EXPECT_EQ(model.PromotionPiece(), 'n');
+        model.SetComputerPlaysBlack(false);
+        model.SetEngineControl(nullptr);
+        handOff.reset();
+    }
 }
 
 TEST_F(HandOffFixture, CustomEngineIsNotAskedWithoutALegalMove) {

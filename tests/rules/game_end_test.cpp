@@ -108,6 +108,58 @@ TEST(GameEnd, ThreefoldRepetitionStopsPlay) {
     EXPECT_TRUE(model.IsLegalMove(Square::E7, Square::E5));
 }
 
+TEST(GameEnd, RepetitionNeedsTheSamePositionNotJustThePlacement) {
+    struct Case {
+        const char* fen; // nullptr: the start position
+        std::vector<const char*> moves;
+        int drawAt; // index of the move that makes the third repetition, -1 for none
+        const char* why;
+    };
+    const Case cases[] = {
+        {nullptr,
+         {"e2e4", "e7e5", "e1e2", "e8e7", "e2e1", "e7e8", "e1e2", "e8e7", "e2e1", "e7e8"},
+         -1,
+         "after 1...e5 both sides could still castle"},
+        {nullptr,
+         {"e2e4", "e7e5", "e1e2", "e8e7", "e2e1", "e7e8", "e1e2", "e8e7", "e2e1", "e7e8", "e1e2",
+          "e8e7"},
+         11,
+         "the kings' dance repeats once no right is left"},
+        {nullptr,
+         {"g1f3", "g8f6", "f3g1", "f6g8", "g1f3", "g8f6", "f3g1", "f6g8"},
+         7,
+         "knights out and back twice"},
+        {"4k3/8/8/8/8/8/8/R3K3 w - -",
+         {"a1a2", "e8e7", "a2a3", "e7e8", "a3a1", "e8d8", "a1a2", "d8e8", "a2a1"},
+         -1,
+         "the placement recurs with the other side to move"},
+        {nullptr,
+         {"e2e4", "g8f6", "g1f3", "f6g8", "f3g1", "g8f6", "g1f3", "f6g8", "f3g1"},
+         8,
+         "an en-passant square nobody can take onto does not count"},
+        {"4k3/8/8/8/3p4/8/4P3/4K3 w - -",
+         {"e2e4", "e8d7", "e1d1", "d7e8", "d1e1", "e8d7", "e1d1", "d7e8", "d1e1"},
+         -1,
+         "after e4 the pawn on d4 could take en passant"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        BoardModel model;
+        if (c.fen) Load(model, c.fen);
+        int events = 0;
+        model.OnThreefoldPosition = [&events] { ++events; };
+        for (int i = 0; i < static_cast<int>(c.moves.size()); ++i) {
+            const std::string move(c.moves[i]);
+            ASSERT_TRUE(model.ExecuteMove(SquareFromName(move.substr(0, 2)),
+                                          SquareFromName(move.substr(2, 2))))
+                << move;
+            EXPECT_EQ(model.IsThreefoldRepetition(), i == c.drawAt) << "after " << move;
+            EXPECT_EQ(events, i >= c.drawAt && c.drawAt >= 0 ? 1 : 0) << "after " << move;
+        }
+        EXPECT_EQ(model.HasLegalMove(), c.drawAt < 0);
+    }
+}
+
 TEST(GameEnd, MateSearchIgnoresAStaleHistoryEntry) {
     // An earlier game leaves its positions in the history; the new game's
     // mate test must not read them as repetitions.

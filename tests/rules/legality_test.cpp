@@ -54,6 +54,10 @@ constexpr LegalityCase LegalityCases[] = {
     {"8/8/8/8/8/8/r7/4K3 b - -", "a2a1", false, "no Black king: no Black move"},
     {"P3k3/8/8/8/8/8/8/4K2p w - -", "a8a7", false, "White pawn on the last rank"},
     {"P3k3/8/8/8/8/8/8/4K2p b - -", "h1h2", false, "Black pawn on the first rank"},
+    {"4k3/8/8/8/8/8/8/P3K3 w - -", "a1a2", false, "White pawn on its own first rank"},
+    {"4k3/8/8/8/8/8/8/P3K3 w - -", "a1a3", false, "White pawn on its own first rank, two"},
+    {"4k3/8/8/8/8/8/1p6/P3K3 w - -", "a1b2", false, "White pawn on its own first rank takes"},
+    {"p3k3/8/8/8/8/8/8/4K3 b - -", "a8a7", false, "Black pawn on its own first rank"},
     // En passant and the own king: the victim leaves the board too.
     {"8/8/8/K2pP2r/8/8/8/7k w - d6", "e5d6", false, "en passant uncovering a rank check"},
     {"8/8/8/2k5/3Pp3/8/8/4K3 b - d3", "e4d3", true, "en passant takes the checking pawn"},
@@ -77,6 +81,19 @@ TEST(Legality, EnPassantOnlyOnTheNextHalfMove) {
     EXPECT_TRUE(model.IsLegalMove(Square::E5, Square::D6));
     Play(model, {"h2h3", "a6a5"});
     EXPECT_FALSE(model.IsLegalMove(Square::E5, Square::D6));
+}
+
+TEST(Legality, SquareValuesBeyondTheBoardAreRefused) {
+    BoardModel model;
+    for (int value = 65; value <= 255; ++value) {
+        const auto outside = static_cast<Square>(value);
+        SCOPED_TRACE(value);
+        EXPECT_FALSE(model.IsLegalMove(outside, Square::E4));
+        EXPECT_FALSE(model.IsLegalMove(Square::E2, outside));
+        EXPECT_EQ(model.PieceColor(outside), -1);
+        EXPECT_FALSE(model.WhiteKingInCheckAfter(Square::E2, outside));
+    }
+    EXPECT_TRUE(model.IsLegalMove(Square::E2, Square::E4));
 }
 
 TEST(Legality, AttackTestsSurviveStrangePositions) {

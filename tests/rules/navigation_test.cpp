@@ -79,6 +79,23 @@ TEST(Navigation, MoveListFormat) {
     EXPECT_EQ(list.size(), 3u); // the whole line, also while an earlier position shows
 }
 
+TEST(Navigation, MoveListNamesAnUnderPromotion) {
+    const std::pair<char, const char*> cases[] = {
+        {'n', "E7-E8N"}, {'b', "E7-E8B"}, {'r', "E7-E8R"}, {'q', "E7-E8"}};
+    for (const auto& [piece, text] : cases) {
+        BoardModel model;
+        Load(model, "8/4P2k/8/8/8/8/3p4/K7 w - -");
+        model.SetPromotionPiece(piece);
+        Play(model, {"e7e8"});
+        model.SetPromotionPiece('n');
+        Play(model, {"d2d1", "a1a2"}); // Black's knight, then a plain move
+        std::vector<std::string> list;
+        model.GetMoveList(list);
+        EXPECT_EQ(list, (std::vector<std::string>{std::string("1. ") + text,
+                                                  std::string(14, ' ') + "D2-D1N", "2. A1-A2"}));
+    }
+}
+
 // Each move starts from its own position, so nothing repeats however long
 // the game runs.
 std::string UniquePosition(int i) {

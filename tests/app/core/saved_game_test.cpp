@@ -65,6 +65,12 @@ TEST(SavedGame, MoveLineParser) {
         {"1. E2-E4\t\x1a ", SavedMove{E2, E4}},
         {"1. E2-E4 and more", SavedMove{E2, E4}},
         {"1. E2xE4", SavedMove{E2, E4}}, // the separator was never checked
+        {"9. E7-E8N", SavedMove{E7, E8, 'n'}},
+        {Black + "E2-E1r", SavedMove{E2, E1, 'r'}},
+        {"9. E7-E8B ", SavedMove{E7, E8, 'b'}},
+        {"9. E7-E8Q", SavedMove{E7, E8, 'q'}},
+        {"9. E7-E8K", SavedMove{E7, E8}},
+        {"9. E7-E8", SavedMove{E7, E8}},
         {"abcE2-E4", SavedMove{E2, E4}}, // the fixed column reads as it always did
         {"", std::nullopt},
         {"1.", std::nullopt},
