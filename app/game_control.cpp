@@ -12,11 +12,15 @@
 #include <QLocale>
 #include <QTimer>
 
+#include "app/core/pgn_file.h"
 #include "app/core/saved_game.h"
 #include "app/one_box_prompts.h"
+#include "app/promotion_chooser.h"
 #include "app/user_prompts.h"
 #include "board/silent_abort.h"
 #include "lang/app_languages.h"
+#include "rules/pgn.h"
+#include "rules/san.h"
 
 #include "app/about_window.h"
 #include "app/options_dialog.h"
@@ -123,32 +127,50 @@ void TfrmVessaro::SpeedButton1Click() {
     }
 }
 
-void TfrmVessaro::LoadGameFromFile() {
+std::vector<appcore::SavedMove> TfrmVessaro::LoadGameFromFile() {
     m_state.LoadCancelled = false;
     const QString name = m_prompts->OpenGameFileName(this);
     if (name.isEmpty()) {
         m_state.LoadCancelled = true;
         throw SilentAbort{};
     }
-    const appcore::LoadedGame game = appcore::LoadGameFromFile(ToPath(name));
-    switch (game.Status) {
-    case appcore::LoadStatus::InvalidFile:
-        ShowPlain(lang::sInvalidFile);
-        m_state.LoadCancelled = true;
-        throw SilentAbort{};
-    case appcore::LoadStatus::LoadError:
-        throw LoadFailure(game.Error);
-    case appcore::LoadStatus::Loaded:
-        break;
+    // Nothing of the board or the list changes before the whole file is read.
+    std::vector<appcore::SavedMove> moves;
+    if (IsPgnFileName(name)) {
+        const appcore::LoadedPgn game = appcore::LoadPgnFromFile(ToPath(name));
+        switch (game.Status) {
+        case appcore::LoadStatus::InvalidFile:
+            ShowPlain(lang::sInvalidFile + QStringLiteral("\n") + QString::fromStdString(game.Error));
+            m_state.LoadCancelled = true;
+            throw SilentAbort{};
+        case appcore::LoadStatus::LoadError:
+            throw LoadFailure(game.Error);
+        case appcore::LoadStatus::Loaded:
+            break;
+        }
+        for (const GameMove& move : game.Game.Moves)
+            moves.push_back({move.From, move.To, move.Promotion});
+    } else {
+        appcore::LoadedGame game = appcore::LoadGameFromFile(ToPath(name));
+        switch (game.Status) {
+        case appcore::LoadStatus::InvalidFile:
+            ShowPlain(lang::sInvalidFile);
+            m_state.LoadCancelled = true;
+            throw SilentAbort{};
+        case appcore::LoadStatus::LoadError:
+            throw LoadFailure(game.Error);
+        case appcore::LoadStatus::Loaded:
+            break;
+        }
+        moves = std::move(game.Moves);
     }
-    m_moveList->clear();
-    for (const std::string& line : game.MoveLines) m_moveList->addItem(QString::fromStdString(line));
     m_title->setText(lang::sGamePrefix + QFileInfo(name).fileName());
+    return moves;
 }
 
 void TfrmVessaro::CmdBtn2Click() {
     try {
-        LoadGameFromFile();
+        const std::vector<appcore::SavedMove> moves = LoadGameFromFile();
         const bool animate = m_board->AnimateMoves();
         m_board->SetAnimateMoves(false);
         m_state.Replaying = true;
@@ -157,12 +179,10 @@ void TfrmVessaro::CmdBtn2Click() {
             // board showed before.
             m_board->NewGame();
             const char promotion = m_board->PromotionPiece();
-            for (int i = 0; i < m_moveList->count(); ++i) {
-                const auto move = appcore::ParseMoveLine(m_moveList->item(i)->text().toStdString());
+            for (const appcore::SavedMove& move : moves) {
                 // The file's choice of piece; no letter is a queen.
-                m_board->SetPromotionPiece(move && move->Promotion ? move->Promotion : 'q');
-                m_board->MakeMove(move ? move->From : Square::None,
-                                  move ? move->To : Square::None);
+                m_board->SetPromotionPiece(move.Promotion ? move.Promotion : 'q');
+                m_board->MakeMove(move.From, move.To);
             }
             m_board->SetPromotionPiece(promotion);
             while (m_board->StepBack()) {
@@ -188,17 +208,34 @@ void TfrmVessaro::CmdBtn2Click() {
     }
 }
 
+PgnHeader TfrmVessaro::PgnHeaderOfGame() const {
+    PgnHeader header;
+    header.Date = QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString();
+    const auto player = [this](bool computer) {
+        return PgnPlayerName(computer, m_settings.CustomEngine, m_settings.SearchDepth);
+    };
+    header.White = player(m_settings.ComputerPlaysWhite);
+    header.Black = player(m_settings.ComputerPlaysBlack);
+    return header;
+}
+
 void TfrmVessaro::SaveGameToFile() {
     if (m_moveList->count() == 0) return;
     const QString name = m_prompts->SaveGameFileName(this, lang::sNewFileName);
     if (name.isEmpty()) throw SilentAbort{};
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(m_moveList->count()));
-    for (int i = 0; i < m_moveList->count(); ++i)
-        lines.push_back(m_moveList->item(i)->text().toStdString());
-    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    const appcore::FileResult result = appcore::SaveGameToFile(ToPath(name), lines,
-                                                               date.toStdString());
+    appcore::FileResult result;
+    if (IsPgnFileName(name)) {
+        result = appcore::SavePgnToFile(ToPath(name), PgnHeaderOfGame(),
+                                        RecordedMoves(m_board->Model()));
+    } else {
+        std::vector<std::string> lines;
+        lines.reserve(static_cast<std::size_t>(m_moveList->count()));
+        for (int i = 0; i < m_moveList->count(); ++i)
+            lines.push_back(m_moveList->item(i)->text().toStdString());
+        const QString date =
+            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        result = appcore::SaveGameToFile(ToPath(name), lines, date.toStdString());
+    }
     if (!result) {
         // The file that was there is whole; the command that asked is cancelled.
         ShowPlain(QString::fromStdString(result.Error));
@@ -363,6 +400,22 @@ void TfrmVessaro::ChessBoard1CalculateMove(Square& from, Square& to) {
     if (m_state.Replaying || !m_settings.CustomEngine) return;
     // With no legal move both squares stay None and nothing is drawn.
     appcore::ChooseRandomMove(m_random, m_board->Model(), from, to);
+}
+
+void TfrmVessaro::ChessBoard1Promotion(Square to, char& piece) {
+    // A replay brings its piece from the file, and the computer always takes
+    // a queen; only the player's own move asks.
+    if (m_state.Replaying || !isVisible()) return;
+    const bool whiteMoved = !m_board->WhiteToMove();
+    if (whiteMoved ? m_board->ComputerPlaysWhite() : m_board->ComputerPlaysBlack()) return;
+    const QRect square = m_board->SquareRect(to);
+    TPromotionChooser chooser(m_board->CustomPieceSet(), whiteMoved, square.width(), this);
+    const int x = m_board->x() + square.center().x() - chooser.width() / 2;
+    const int y = m_board->y() + square.y() + (square.y() < m_board->height() / 2
+                                                   ? square.height()
+                                                   : -chooser.height());
+    piece = chooser.Choose({x, y});
+    m_listAwaitsPromotion = m_state.GameRunning;
 }
 
 void TfrmVessaro::ChessBoard1CalculationFailed() {

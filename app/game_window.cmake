@@ -11,6 +11,8 @@ add_library(quintavo_game_window STATIC
     ${CMAKE_CURRENT_LIST_DIR}/user_prompts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/one_box_prompts.h
     ${CMAKE_CURRENT_LIST_DIR}/one_box_prompts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/promotion_chooser.h
+    ${CMAKE_CURRENT_LIST_DIR}/promotion_chooser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_placement.h
     ${CMAKE_CURRENT_LIST_DIR}/window_placement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/single_instance.h

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <exception>
 #include <thread>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -393,6 +394,12 @@ void TfrmVessaro::WireBoardEvents() {
     b.OnCalculationFailed = [this](Square, Square) { ChessBoard1CalculationFailed(); };
     b.OnThreefoldPosition = [this] { ChessBoard1ThreefoldPosition(); };
     b.OnClick = [this] { ChessBoard1Click(); };
+    b.OnPromotion = [this](Square, Square to, char& piece) { ChessBoard1Promotion(to, piece); };
+    // The list was written at the move's first event, before the pawn became
+    // its piece; a chosen piece shows in the line once the move is complete.
+    b.OnPaint = [this] {
+        if (std::exchange(m_listAwaitsPromotion, false)) UpdateListBox();
+    };
 }
 
 // --- Lifecycle ------------------------------------------------------------------

@@ -9,12 +9,15 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QWidget>
 
 #include "app/core/random_move.h"
+#include "app/core/saved_game.h"
 #include "app/core/settings.h"
 #include "board/chess_board.h"
+#include "rules/pgn.h"
 
 class QAbstractButton;
 class QAction;
@@ -141,7 +144,10 @@ private:
 
     // Command helpers
     void SaveGameToFile();
-    void LoadGameFromFile();
+    // The moves of the file the player picks, read whole; nothing on the
+    // board or in the list has changed yet.
+    std::vector<appcore::SavedMove> LoadGameFromFile();
+    PgnHeader PgnHeaderOfGame() const;
     void SetStartLabel(bool showsStart);
     void RestartClock();
     void MarkSides();
@@ -163,6 +169,7 @@ private:
     void ChessBoard1ThreefoldPosition();
     void ChessBoard1CalculateMove(Square& from, Square& to);
     void ChessBoard1CalculationFailed();
+    void ChessBoard1Promotion(Square to, char& piece);
 
     Options m_options;
     std::filesystem::path m_settingsPath;
@@ -176,6 +183,7 @@ private:
     bool m_terminating = false;
     bool m_trayStarted = false;
     bool m_placementRestored = false;
+    bool m_listAwaitsPromotion = false;
 
     // Controls, back to front
     QLabel* m_background = nullptr;              // Image10

@@ -19,8 +19,15 @@ QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
-    dialog.setNameFilter(QString::fromLatin1(GameFileFilter));
+    QStringList filters = {QString::fromLatin1(GameFileFilter), QString::fromLatin1(PgnFileFilter)};
+    if (mode == QFileDialog::AcceptOpen) filters.prepend(QString::fromLatin1(AnyGameFileFilter));
+    dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(QString::fromLatin1(GameFileSuffix));
+    // A name typed without an extension takes the chosen format's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        dialog.setDefaultSuffix(QString::fromLatin1(
+            f == QString::fromLatin1(PgnFileFilter) ? PgnFileSuffix : GameFileSuffix));
+    });
     // The save dialog asks before it replaces a file (Qt's default).
     if (!proposed.isEmpty()) dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -28,6 +35,10 @@ QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
 }
 
 } // namespace
+
+bool IsPgnFileName(const QString& name) {
+    return name.endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive);
+}
 
 IUserPrompts::Answer DialogPrompts::AskYesNoCancel(QWidget* parent, const QString& text) {
     switch (QMessageBox::question(parent, Title, Display(text),

@@ -28,10 +28,16 @@ public:
     virtual QString OpenGameFileName(QWidget* parent) = 0;
 };
 
-// The filter both saved-game dialogs offer, and the extension a name
-// without one receives.
+// The filter both saved-game dialogs offer first, and the extension a name
+// without one receives. PGN comes second; the open dialog starts with both.
 inline constexpr char GameFileFilter[] = "Chess-Files (*.vsr)";
 inline constexpr char GameFileSuffix[] = "vsr";
+inline constexpr char PgnFileFilter[] = "PGN (*.pgn)";
+inline constexpr char PgnFileSuffix[] = "pgn";
+inline constexpr char AnyGameFileFilter[] = "Chess-Files, PGN (*.vsr *.pgn)";
+
+// Whether a game file's name asks for PGN: its extension, in any case.
+bool IsPgnFileName(const QString& name);
 
 // Qt's message boxes and file dialogs.
 class DialogPrompts : public IUserPrompts {

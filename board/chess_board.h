@@ -171,6 +171,8 @@ public:
 
     // --- The game ---------------------------------------------------------
     char PieceAt(Square sq) const { return m_model.PieceAt(sq); }
+    // Where a square is drawn, in the control's coordinates.
+    QRect SquareRect(Square sq) const { return CellRect(sq); }
     bool IsLegalMove(Square from, Square to) const { return m_model.IsLegalMove(from, to); }
     int LastMove() const { return m_model.LastMove(); }
     bool LastWhiteToMove() const { return m_model.LastWhiteToMove(); }
