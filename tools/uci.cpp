@@ -16,6 +16,7 @@
 #include "engine/engine.h"
 #include "engine/fen.h"
 #include "tools/cli_support.h"
+#include "tools/uci_writer.h"
 
 namespace {
 
@@ -29,7 +30,9 @@ constexpr int MateBound = 9000;
 
 class UciSession {
 public:
-    UciSession() : m_engine(std::make_unique<engine::TEngine>()), m_position(engine::StartRequest()) {}
+    explicit UciSession(tools::TUciWriter& out)
+        : m_out(out), m_engine(std::make_unique<engine::TEngine>()),
+          m_position(engine::StartRequest()) {}
     ~UciSession() { StopSearch(); }
 
     // False once the session should end.
@@ -41,7 +44,8 @@ public:
             Say("id name Quintavo");
             Say("id author the Quintavo developers");
             Say("option name Depth type spin default " + std::to_string(DefaultDepthOption) +
-                " min " + std::to_string(MinDepthOption) + " max " + std::to_string(MaxDepthOption));
+                " min " + std::to_string(MinDepthOption) + " max " +
+                std::to_string(MaxDepthOption));
             Say("uciok");
         } else if (command == "isready") {
             Say("readyok");
@@ -78,10 +82,7 @@ public:
     }
 
 private:
-    void Say(const std::string& text) {
-        std::lock_guard lock(m_outputMutex);
-        std::cout << text << std::endl;
-    }
+    void Say(const std::string& text) { m_out.Line(text); }
 
     void SetOption(std::istringstream& in) {
         std::string word, name, value;
@@ -111,7 +112,8 @@ private:
             in >> word;
         } else if (word == "fen") {
             std::string fen;
-            while (in >> word && word != "moves") fen += (fen.empty() ? "" : " ") + word;
+            while (in >> word && word != "moves")
+                fen += (fen.empty() ? "" : " ") + word;
             const engine::FenResult parsed = engine::ParseFen(fen);
             if (!parsed.Ok) {
                 Say("info string bad FEN: " + parsed.Error + "; position unchanged");
@@ -185,15 +187,15 @@ private:
         engine::EngineMove lastMove = 0;
         bool haveMove = false;
         m_engine->OnIterationDone = [&](const engine::IterationReport& report) {
-            const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(
-                                    Clock::now() - start)
-                                    .count();
+            const auto micros =
+                std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
             std::ostringstream info;
             info << "info depth " << report.Depth << " seldepth " << report.SelDepth << " nodes "
                  << report.Nodes << " time " << micros / 1000 << " nps "
                  << (micros > 0 ? report.Nodes * 1000000 / static_cast<std::uint64_t>(micros) : 0)
                  << " score " << ScoreText(report.Score) << " pv";
-            for (int i = 0; i < report.LineLength; ++i) info << ' ' << engine::MoveText(report.Line[i]);
+            for (int i = 0; i < report.LineLength; ++i)
+                info << ' ' << engine::MoveText(report.Line[i]);
             Say(info.str());
             if (report.LineLength > 0) {
                 lastMove = report.Line[0];
@@ -226,7 +228,8 @@ private:
         scratch->LoadEnginePosition(request);
         scratch->GenerateAllMoves();
         for (int i = scratch->PlyMovesStart(0); i < scratch->PlyMovesEnd(0); ++i) {
-            if (scratch->PlayMove(scratch->StackMove(i))) return engine::MoveText(scratch->StackMove(i));
+            if (scratch->PlayMove(scratch->StackMove(i)))
+                return engine::MoveText(scratch->StackMove(i));
         }
         return "0000";
     }
@@ -251,12 +254,12 @@ private:
         m_searching = false;
     }
 
+    tools::TUciWriter& m_out;
     std::unique_ptr<engine::TEngine> m_engine;
     engine::EngineRequest m_position;
     int m_depthOption = DefaultDepthOption;
     std::thread m_worker;
     bool m_searching = false;
-    std::mutex m_outputMutex;
     std::mutex m_holdMutex;
     std::condition_variable m_holdReleased;
     bool m_hold = false;
@@ -266,7 +269,11 @@ private:
 
 int main() {
     std::ios::sync_with_stdio(false);
-    UciSession session;
+    // A tied cin flushes cout before every read, from this thread and outside
+    // the writer's lock: lines came out twice.
+    std::cin.tie(nullptr);
+    tools::TUciWriter out(std::cout);
+    UciSession session(out);
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
