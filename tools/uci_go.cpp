@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <string_view>
 
 namespace quintavo::tools {
@@ -130,13 +132,23 @@ TimeBudget BudgetFor(const GoCommand& go, bool whiteToMove) {
     return budget;
 }
 
-bool NextIterationFits(Millis soft, std::chrono::microseconds elapsed,
-                       std::chrono::microseconds lastIteration, std::uint64_t lastNodes,
-                       std::uint64_t previousNodes) {
+double ExpectedGrowth(const std::vector<std::uint64_t>& iterationNodes) {
+    const std::size_t n = iterationNodes.size();
     double growth = DefaultGrowth;
-    if (previousNodes > 0)
-        growth = std::clamp(static_cast<double>(lastNodes) / static_cast<double>(previousNodes),
-                            MinGrowth, MaxGrowth);
+    const auto ratio = [&](std::size_t back) {
+        const std::uint64_t older = iterationNodes[n - 1 - back];
+        return older == 0 ? std::numeric_limits<double>::infinity()
+                          : static_cast<double>(iterationNodes[n - 1]) / static_cast<double>(older);
+    };
+    if (n >= 3)
+        growth = std::sqrt(ratio(2));
+    else if (n == 2)
+        growth = ratio(1);
+    return std::clamp(growth, MinGrowth, MaxGrowth);
+}
+
+bool NextIterationFits(Millis soft, std::chrono::microseconds elapsed,
+                       std::chrono::microseconds lastIteration, double growth) {
     const double expected =
         static_cast<double>(elapsed.count()) + growth * static_cast<double>(lastIteration.count());
     return expected <= static_cast<double>(std::chrono::microseconds(soft).count());

@@ -36,11 +36,14 @@ struct TimeBudget {
 };
 TimeBudget BudgetFor(const GoCommand& go, bool whiteToMove);
 
-// Whether one more iteration is expected to end within the soft budget, from
-// the time so far, the last iteration's time and the node growth of the last
-// two iterations (lastNodes, previousNodes: nodes of those iterations alone).
+// How many times the last iteration's nodes the next one is expected to take,
+// from the nodes of each iteration alone, oldest first. Depths alternate
+// between cheap and dear, so two steps back are averaged where known.
+double ExpectedGrowth(const std::vector<std::uint64_t>& iterationNodes);
+
+// Whether one more iteration, taking `growth` times the last one's time, is
+// expected to end within the soft budget.
 bool NextIterationFits(Millis soft, std::chrono::microseconds elapsed,
-                       std::chrono::microseconds lastIteration, std::uint64_t lastNodes,
-                       std::uint64_t previousNodes);
+                       std::chrono::microseconds lastIteration, double growth);
 
 } // namespace quintavo::tools

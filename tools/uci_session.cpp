@@ -244,7 +244,7 @@ void TUciSession::Go(const std::vector<std::string>& words) {
 void TUciSession::Search(const SearchJob& job) {
     const auto start = Clock::now();
     auto iterationStart = start;
-    std::uint64_t previousNodes = 0; // of the iteration before the last, alone
+    std::vector<std::uint64_t> iterationNodes; // each iteration's own
     std::uint64_t totalNodes = 0;
     engine::EngineMove lastMove = 0;
     bool haveMove = false;
@@ -268,14 +268,13 @@ void TUciSession::Search(const SearchJob& job) {
             lastMove = report.Line[0];
             haveMove = true;
         }
-        const std::uint64_t iterationNodes = report.Nodes - totalNodes;
+        iterationNodes.push_back(report.Nodes - totalNodes);
+        totalNodes = report.Nodes;
         const auto iterationTime =
             std::chrono::duration_cast<std::chrono::microseconds>(now - iterationStart);
         if (job.Soft && report.Depth < job.Request.SearchDepth &&
-            !NextIterationFits(*job.Soft, micros, iterationTime, iterationNodes, previousNodes))
+            !NextIterationFits(*job.Soft, micros, iterationTime, ExpectedGrowth(iterationNodes)))
             m_engine->SetAbortSearch(true);
-        previousNodes = iterationNodes;
-        totalNodes = report.Nodes;
         iterationStart = now;
     };
     const engine::SearchResult result = m_engine->RunSearch(job.Request);

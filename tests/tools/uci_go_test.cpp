@@ -72,18 +72,30 @@ TEST(UciGo, TakesAShareOfTheSideToMovesClock) {
 }
 
 TEST(UciGo, StartsAnIterationOnlyWhenItIsExpectedToEndInTime) {
-    // 100 ms so far, the last iteration 20 ms with five times the nodes of
-    // the one before: the next is expected at 100 + 5 * 20 = 200 ms.
-    EXPECT_TRUE(
-        NextIterationFits(Millis(200), microseconds(100000), microseconds(20000), 500, 100));
-    EXPECT_FALSE(
-        NextIterationFits(Millis(199), microseconds(100000), microseconds(20000), 500, 100));
-    // The growth is taken as 2 to 16 whatever the counts say, 8 with one iteration.
-    EXPECT_FALSE(
-        NextIterationFits(Millis(139), microseconds(100000), microseconds(20000), 101, 100));
-    EXPECT_TRUE(
-        NextIterationFits(Millis(420), microseconds(100000), microseconds(20000), 10000, 1));
-    EXPECT_FALSE(NextIterationFits(Millis(259), microseconds(100000), microseconds(20000), 20, 0));
+    // 100 ms so far, the last iteration 20 ms and the next five times that:
+    // expected to end at 200 ms.
+    EXPECT_TRUE(NextIterationFits(Millis(200), microseconds(100000), microseconds(20000), 5.0));
+    EXPECT_FALSE(NextIterationFits(Millis(199), microseconds(100000), microseconds(20000), 5.0));
+}
+
+TEST(UciGo, ExpectsTheGrowthOfTheLastIterations) {
+    struct Case {
+        std::vector<std::uint64_t> Nodes;
+        double Growth;
+    };
+    const Case Cases[] = {
+        {{}, 8.0},             // nothing known yet
+        {{20}, 8.0},           //
+        {{20, 100}, 5.0},      // one step
+        {{20, 71, 912}, 6.75}, // two steps back, averaged: sqrt(912 / 20)
+        {{100, 101}, 2.0},     // at least 2
+        {{1, 1000}, 16.0},     // at most 16
+        {{0, 0, 50}, 16.0},    // an empty iteration tells nothing good
+    };
+    for (const Case& c : Cases) {
+        SCOPED_TRACE(c.Nodes.size());
+        EXPECT_NEAR(ExpectedGrowth(c.Nodes), c.Growth, 0.01);
+    }
 }
 
 } // namespace
