@@ -16,6 +16,9 @@ constexpr int DefaultMovesToGo = 30;
 // at least 20 ms.
 constexpr Millis MaxReserve{1000};
 constexpr Millis MinReserve{20};
+// Longer times are taken as this (24 days), so that sums and deadlines of
+// any time a GUI sends stay far from overflow.
+constexpr std::int64_t MaxMillis = 1LL << 31;
 // How much larger the next iteration is assumed to be than the last, when the
 // last two do not tell, and the bounds of what they may tell.
 constexpr double DefaultGrowth = 8.0;
@@ -97,7 +100,7 @@ GoCommand ParseGo(const std::vector<std::string>& words, int maxDepth) {
                 bad();
                 continue;
             }
-            const Millis ms{std::max<std::int64_t>(*n, 0)};
+            const Millis ms{std::clamp<std::int64_t>(*n, 0, MaxMillis)};
             if (word == "wtime")
                 go.WhiteTime = ms;
             else if (word == "btime")

@@ -40,6 +40,17 @@ std::optional<int> Count(std::optional<Millis> ms) {
     return static_cast<int>(ms->count());
 }
 
+TEST(UciGo, TakesAnyTimeWithoutOverflow) {
+    const GoCommand go = ParseGo({"wtime", "9223372036854775807", "winc", "9223372036854775807",
+                                  "movestogo", "1", "movetime", "9223372036854775807"},
+                                 63);
+    EXPECT_EQ(go.WhiteTime, Millis(1LL << 31));
+    EXPECT_EQ(go.MoveTime, Millis(1LL << 31));
+    const TimeBudget b = BudgetFor(go, true);
+    ASSERT_TRUE(b.Hard);
+    EXPECT_GT(std::chrono::steady_clock::now() + *b.Hard, std::chrono::steady_clock::now());
+}
+
 struct BudgetCase {
     const char* Words;
     bool WhiteToMove;

@@ -20,6 +20,16 @@ bestmoves_are 1
 third=$(sed -n 's/^info depth 3 .* pv \([a-h1-8]*\).*/\1/p' <<<"$out")
 [ "$(last_best)" = "$third" ] || fail "go nodes did not answer the last whole iteration's move"
 
+# Stopped before any iteration ends, the answer is still a searched one:
+# depth 1 prefers d2d4 to the first move generated.
+session <<'EOF_SCRIPT'
+position startpos
+go nodes 1
+@wait 1 ^bestmove
+EOF_SCRIPT
+[ "$(count '^info depth ')" -eq 0 ] || fail "go nodes 1 finished an iteration"
+[ "$(last_best)" = d2d4 ] || fail "go nodes 1 answered $(last_best), not the depth-1 move"
+
 # A move time or a clock ends a search that would otherwise go on for ever;
 # the session's time bound would fail either.
 for go in "movetime 300" "wtime 3000 btime 3000" "wtime 6000 btime 1000 winc 100 binc 100 movestogo 5" \

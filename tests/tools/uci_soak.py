@@ -73,10 +73,12 @@ class Process:
         except Failure:
             pass
         try:
-            self.proc.wait(timeout=10)
+            status = self.proc.wait(timeout=10)
         except subprocess.TimeoutExpired:
             self.proc.kill()
             raise Failure(f"{self.name} did not end after quit")
+        if status != 0:
+            raise Failure(f"{self.name} exited with {status}")
 
 
 def synchronise(engine):
