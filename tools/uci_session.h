@@ -4,6 +4,7 @@
 // search still answers its go with exactly one bestmove.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -17,7 +18,6 @@
 namespace quintavo::tools {
 
 class TUciWriter;
-struct GoCommand;
 
 class TUciSession {
 public:
