@@ -9,6 +9,9 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <limits>
+#include <utility>
+#include <vector>
 
 #include "engine/engine_move.h"
 #include "engine/engine_tables.h"
@@ -76,8 +79,16 @@ public:
     void WatchAbortFlag(const std::atomic<bool>* flag) { m_watchedAbort = flag; }
     bool AbortSearch() const {
         return m_abortSearch.load(std::memory_order_relaxed) ||
-               (m_watchedAbort && m_watchedAbort->load(std::memory_order_relaxed));
+               (m_watchedAbort && m_watchedAbort->load(std::memory_order_relaxed)) ||
+               m_nodes >= m_nodeLimit;
     }
+    // Ends a search as an abort does once it has counted this many nodes; 0
+    // for no limit. Kept for later searches, as is the root move choice.
+    void SetNodeLimit(std::uint64_t nodes) {
+        m_nodeLimit = nodes == 0 ? std::numeric_limits<std::uint64_t>::max() : nodes;
+    }
+    // The root moves a search may choose from; empty for all of them.
+    void SetRootMoves(std::vector<EngineMove> moves) { m_rootMoves = std::move(moves); }
     // PlayMove calls that succeeded during the last RunSearch, all iterations.
     std::uint64_t NodeCount() const { return m_nodes; }
     // Deepest ply a node of the last RunSearch reached.
@@ -149,6 +160,7 @@ private:
     int CaptureSearch(int alpha, int beta);
     void SelectNextMove(int i);
     void BoostBestLineMove();
+    void KeepOnlyRootMoves();
     bool AtSearchLimit() const;
     void TakeLine(int ply, EngineMove move);
     std::uint64_t PerftAt(int depth);
@@ -200,6 +212,8 @@ private:
     std::atomic<bool> m_abortSearch{false};
     const std::atomic<bool>* m_watchedAbort = nullptr;
     std::uint64_t m_nodes = 0;
+    std::uint64_t m_nodeLimit = std::numeric_limits<std::uint64_t>::max();
+    std::vector<EngineMove> m_rootMoves;
     int m_selDepth = 0;
     bool m_rootHasLegalMove = false;
     bool m_rootMoveWritten = false;

@@ -102,6 +102,7 @@ int TEngine::AlphaBeta(int alpha, int beta, int depth) {
     const bool inCheck = IsInCheck(m_sideToMove);
     if (inCheck) ++depth;
     GenerateAllMoves();
+    if (p == 0 && !m_rootMoves.empty()) KeepOnlyRootMoves();
     if (m_followBestLine) BoostBestLineMove();
     bool anyLegal = false;
     for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {

@@ -14,7 +14,7 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(
         clang libclang-rt-14-dev llvm
         xvfb xauth xdotool x11-utils imagemagick trayer
-        desktop-file-utils appstream lintian dpkg-dev file man-db
+        desktop-file-utils appstream lintian dpkg-dev file man-db python3
         pgn-extract
     )
 fi
