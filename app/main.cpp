@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWindow>
 
 #include "app/main_window.h"
 #include "app/single_instance.h"
@@ -27,6 +28,16 @@ int main(int argc, char* argv[]) {
     // A second start ends at once, silently, before any window exists.
     quintavo::app::SingleInstance instance;
     if (!instance.Acquire()) return 0;
+
+    // X11 takes the window class from the application name once, at the first
+    // native window, and the class must be the desktop entry's id. Everything
+    // that reads the name later (the D-Bus tray item's title, message boxes)
+    // should name the game instead.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QWindow classProbe;
+        classProbe.create();
+    }
+    QApplication::setApplicationName(QStringLiteral("Quintavo"));
 
     // The buttons of message boxes and file dialogs speak the system's
     // language where Qt's translations are installed.
