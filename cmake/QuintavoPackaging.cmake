@@ -38,6 +38,9 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # package itself through the program's RPATH, so it adds none.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# The game runs natively on Wayland (DESIGN.md says why); without Qt's Wayland
+# plugin it would run through XWayland, chosen by whatever else is installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

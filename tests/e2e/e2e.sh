@@ -301,6 +301,11 @@ scenario_game() {
 
 scenario_chrome() {
     import -window root "$work/background.png"
+    # What an earlier Wayland run of another version could leave: a position
+    # of (0, 0), which means none; the window opens centred all the same.
+    mkdir -p "$XDG_CONFIG_HOME/Harbrook"
+    printf '[ChessWindow]\nFlags=0\nFormVersion=0\nMinMaxPos="-1,-1,-1,-1"\nNormPos="0,0,639,615"\nPixelsPerInch=96\nShowCmd=1\n' \
+        >"$XDG_CONFIG_HOME/Harbrook/Chess.conf"
     "$work/bin/quintavo" >"$work/program.log" 2>&1 &
     app_pid=$!
     note "the splash shows and goes"
@@ -309,10 +314,13 @@ scenario_chrome() {
     wait_for 30 has_window Quintavo 639x615 || fail "the game window did not show"
     wait_for 10 no_window Quintavo 318x92 || fail "the splash stayed"
     locate_main
+    [ "$WX,$WY" = "192,76" ] || fail "a stored (0, 0) put the window at $WX,$WY, not centred"
     sleep 0.3
     shot "shaped"
 
     note "the window has its outline"
+    xwininfo -shape -id "$main" | grep -q "Window shape extents:  630x603+1+0" ||
+        fail "the X shape is not the outline: $(xwininfo -shape -id "$main" | grep extents)"
     local backdrop corner
     backdrop=$(pixel 2 2 "$work/background.png")
     for corner in "0 0" "2 1" "638 300" "634 10" "3 595" "630 610" "100 612"; do
