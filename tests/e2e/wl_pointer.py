@@ -101,7 +101,7 @@ def main():
     wire.send(manager, 0, struct.pack("<II", 0, pointer))  # create_virtual_pointer(no seat)
     roundtrip(wire)
     # Clients learn of the new pointer and bind it before the first motion.
-    time.sleep(0.3)
+    time.sleep(1.0)
 
     start = time.monotonic()
 
