@@ -3,12 +3,12 @@
 #include <memory>
 
 #include <QApplication>
+#include <QWindow>
 
 #include "app/main_window.h"
 #include "app/single_instance.h"
-#include "assets/assets.h"
-
 #include "app/splash_window.h"
+#include "assets/assets.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -21,6 +21,16 @@ int main(int argc, char* argv[]) {
     // A second start ends at once, silently, before any window exists.
     quintavo::app::SingleInstance instance;
     if (!instance.Acquire()) return 0;
+
+    // X11 takes the window class from the application name once, at the first
+    // native window, and the class must be the desktop entry's id. Everything
+    // that reads the name later (the D-Bus tray item's title, message boxes)
+    // should name the game instead.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QWindow classProbe;
+        classProbe.create();
+    }
+    QApplication::setApplicationName(QStringLiteral("Quintavo"));
 
     quintavo::InitAssets();
     QApplication::setWindowIcon(quintavo::AppIcon());

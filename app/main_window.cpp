@@ -380,6 +380,10 @@ void TfrmVessaro::BuildTray() {
     m_tray->SetMinimizeToTray(true);
     m_tray->SetPopupMenu(m_trayMenu);
     m_tray->OnDblClick = [this] { RunCommand([this] { TrayIcon1DblClick(); }); };
+    // A D-Bus host activates once where an embedded icon double-clicks.
+    m_tray->OnActivate = m_tray->OnDblClick;
+    // A host may show the menu without asking it to update first.
+    m_tray->OnOwnerShownOrHidden = [this] { RunCommand([this] { PopupMenu1Popup(); }); };
 }
 
 void TfrmVessaro::WireBoardEvents() {
@@ -474,6 +478,8 @@ void TfrmVessaro::Hide1Click() {
 }
 
 void TfrmVessaro::TrayIcon1DblClick() {
+    // A window left minimised (no icon took it) comes back as well.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     m_hideItem->setText(lang::sHide);
 }

@@ -69,30 +69,38 @@ QString ScreenVariantName(const QString& name, QSize screen) {
     return QStringLiteral("%1(%2x%3)").arg(name).arg(screen.width()).arg(screen.height());
 }
 
-void WritePlacement(QSettings& store, const WindowPlacement& p, QSize screen) {
+bool WindowSystemPlacesWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void WritePlacement(QSettings& store, const WindowPlacement& p, QSize screen, bool withPositions) {
     store.setValue(FlagsName, QString::number(p.Flags));
     store.setValue(ShowCmdName, QString::number(p.ShowCmd));
     store.setValue(PixelsPerInchName, QString::number(p.PixelsPerInch));
-    store.setValue(MinMaxPosName, FourNumbers(p.MinMaxPos));
-    store.setValue(ScreenVariantName(MinMaxPosName, screen), FourNumbers(p.MinMaxPos));
-    store.setValue(NormPosName, FourNumbers(p.NormPos));
-    store.setValue(ScreenVariantName(NormPosName, screen), FourNumbers(p.NormPos));
+    if (withPositions) {
+        store.setValue(MinMaxPosName, FourNumbers(p.MinMaxPos));
+        store.setValue(ScreenVariantName(MinMaxPosName, screen), FourNumbers(p.MinMaxPos));
+        store.setValue(NormPosName, FourNumbers(p.NormPos));
+        store.setValue(ScreenVariantName(NormPosName, screen), FourNumbers(p.NormPos));
+    }
     store.setValue(FormVersionName, QString::number(p.FormVersion));
 }
 
 std::optional<WindowPlacement> ReadPlacement(const QSettings& store, QSize screen,
-                                             int pixelsPerInch) {
+                                             int pixelsPerInch, bool withPositions) {
     WindowPlacement p;
     p.FormVersion = ReadInt(store, FormVersionName).value_or(0);
     if (p.FormVersion < 0) return std::nullopt;
     const std::optional<int> ppi = ReadInt(store, PixelsPerInchName);
     if (!ppi || *ppi != pixelsPerInch) return std::nullopt;
     p.PixelsPerInch = *ppi;
-    const auto minMax = ReadPosition(store, MinMaxPosName, screen);
-    const auto norm = ReadPosition(store, NormPosName, screen);
-    if (!minMax || !norm) return std::nullopt;
-    p.MinMaxPos = *minMax;
-    p.NormPos = *norm;
+    if (withPositions) {
+        const auto minMax = ReadPosition(store, MinMaxPosName, screen);
+        const auto norm = ReadPosition(store, NormPosName, screen);
+        if (!minMax || !norm) return std::nullopt;
+        p.MinMaxPos = *minMax;
+        p.NormPos = *norm;
+    }
     p.Flags = ReadInt(store, FlagsName).value_or(0);
     p.ShowCmd = ReadInt(store, ShowCmdName).value_or(1);
     return p;
@@ -116,8 +124,9 @@ WindowPlacement CapturePlacement(const QWidget& window) {
     return p;
 }
 
-void ApplyPlacement(QWidget& window, const WindowPlacement& p) {
-    window.move(p.NormPos[0], p.NormPos[1]);
+void ApplyPlacement(QWidget& window, const WindowPlacement& p, bool withPosition) {
+    if (withPosition && (p.NormPos[0] != 0 || p.NormPos[1] != 0))
+        window.move(p.NormPos[0], p.NormPos[1]);
     switch (p.ShowCmd) {
     case 2:
     case 6:
@@ -144,8 +153,13 @@ void TPlacementStore::RestorePlacement(QWidget& window) const {
                     QString::fromLatin1(PlacementApplication));
     store.beginGroup(QString::fromLatin1(PlacementGroup));
     const QScreen* screen = ScreenOf(window);
-    const auto placement = ReadPlacement(store, ScreenSizeOf(screen), PixelsPerInchOf(screen));
+    const auto placement =
+        ReadPlacement(store, ScreenSizeOf(screen), PixelsPerInchOf(screen), m_withPositions);
     if (!placement) return;
+    if (!m_withPositions) {
+        ApplyPlacement(window, *placement, false);
+        return;
+    }
     const QRect stored(QPoint(placement->NormPos[0], placement->NormPos[1]), window.size());
     bool onScreen = false;
     for (const QScreen* s : QGuiApplication::screens())
@@ -158,7 +172,8 @@ void TPlacementStore::SavePlacement(const QWidget& window) const {
     QSettings store(QString::fromLatin1(PlacementOrganisation),
                     QString::fromLatin1(PlacementApplication));
     store.beginGroup(QString::fromLatin1(PlacementGroup));
-    WritePlacement(store, CapturePlacement(window), ScreenSizeOf(ScreenOf(window)));
+    WritePlacement(store, CapturePlacement(window), ScreenSizeOf(ScreenOf(window)),
+                   m_withPositions);
     store.endGroup();
     store.sync();
 }

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -157,10 +158,48 @@ void TShapedForm::SetTop(int) {
     move(x(), 0);
 }
 
+bool TShapedForm::MaskCutsOnlyInput() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void TShapedForm::SetPaintsOutline(bool value) {
+    m_paintsOutline = value;
+    if (!m_designing && m_mask.HasRegion()) ApplyToWindow();
+}
+
 void TShapedForm::ApplyToWindow() {
     QWidget* form = window();
     if (form == this || !m_mask.Region()) return;
+    // Also the input region where the mask cuts nothing else.
     form->setMask(*m_mask.Region());
+    if (m_paintsOutline) ClipToOutline();
+}
+
+void TShapedForm::ClipToOutline() {
+    QWidget* form = window();
+    if (form == this || !m_mask.Region()) return;
+    const QRegion& outline = *m_mask.Region();
+    form->setAttribute(Qt::WA_TranslucentBackground);
+    // The window's own fill moves to a control at the bottom that lets the
+    // pointer through, so that it too can be cut to the outline.
+    if (!m_fill) {
+        m_fill = new QWidget(form);
+        m_fill->setObjectName(QStringLiteral("OutlineFill"));
+        m_fill->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_fill->setAutoFillBackground(form->autoFillBackground());
+        m_fill->lower();
+        if (form->isVisible()) m_fill->show();
+    }
+    m_fill->setGeometry(form->rect());
+    form->setAutoFillBackground(false);
+    // Controls within the outline paint as they are; any that reaches beyond
+    // it (the background picture, this control) is cut to it.
+    const auto controls = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+        if (control->isWindow()) continue;
+        if ((QRegion(control->geometry()) - outline).isEmpty()) continue;
+        control->setMask(outline.translated(-control->pos()));
+    }
 }
 
 void TShapedForm::PlacedOnParent() {
@@ -187,8 +226,14 @@ bool TShapedForm::event(QEvent* event) {
 }
 
 bool TShapedForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_watchedParent && event->type() == QEvent::Resize)
+    if (watched == m_watchedParent && event->type() == QEvent::Resize) {
         resize(m_watchedParent->size());
+        if (m_fill) m_fill->setGeometry(m_watchedParent->rect());
+    }
+    // Controls added after the outline was read are cut before they show.
+    if (watched == m_watchedParent && event->type() == QEvent::Show && m_paintsOutline &&
+        !m_designing)
+        ClipToOutline();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -1,7 +1,9 @@
 // The picture-shaped, frameless window: a control that fills its window,
 // carries the window's outline as stored rectangle-region data (`Mask2`),
 // applies it as the window's mask, and moves the window while the left
-// button drags anywhere on it.
+// button drags anywhere on it. Where the window system takes a mask for the
+// input region only (Wayland), the window is made translucent instead and
+// nothing of it is painted outside the outline.
 #pragma once
 
 #include <functional>
@@ -11,6 +13,7 @@
 #include <QByteArrayView>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
 
@@ -67,6 +70,13 @@ public:
     TRegionType& Mask() { return m_mask; }
     const TRegionType& Mask() const { return m_mask; }
 
+    // Whether the outline is drawn by painting only within it, on a
+    // translucent window, rather than cut by the window system. Chosen by
+    // the platform; set it before the window is first shown.
+    static bool MaskCutsOnlyInput();
+    bool PaintsOutline() const { return m_paintsOutline; }
+    void SetPaintsOutline(bool value);
+
     // While designing, outlines are read but not applied.
     bool Designing() const { return m_designing; }
     void SetDesigning(bool designing) { m_designing = designing; }
@@ -100,11 +110,14 @@ protected:
 private:
     void PlacedOnParent();
     void ApplyToWindow();
+    void ClipToOutline();
 
     TRegionType m_mask{this};
     bool m_designing = false;
+    bool m_paintsOutline = MaskCutsOnlyInput();
     QPixmap m_picture;
     QWidget* m_watchedParent = nullptr;
+    QPointer<QWidget> m_fill;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

@@ -3,6 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QEvent>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -11,13 +16,32 @@
 
 namespace quintavo::chrome {
 
-TTrayIcon::TTrayIcon(QWidget* ownerForm, QObject* parent)
-    : QObject(parent), m_owner(ownerForm), m_tray(std::make_unique<QSystemTrayIcon>()) {
+TTrayIcon::TTrayIcon(QWidget* ownerForm, QObject* parent) : QObject(parent), m_owner(ownerForm) {
     SetClickTimer(std::make_unique<TPlainTimer>());
+    if (m_owner) m_owner->installEventFilter(this);
+}
+
+TTrayIcon::~TTrayIcon() {
+    if (m_owner) m_owner->removeEventFilter(this);
+    if (m_tray) m_tray->hide();
+}
+
+void TTrayIcon::MakeIcon() {
+    // Made only once a notification area exists: showing an icon without one
+    // makes Qt watch for an area through a signal that Wayland lacks.
+    m_tray = std::make_unique<QSystemTrayIcon>();
+    m_hostActivates = HostActivates();
+    m_tray->setIcon(m_icon);
+    m_tray->setToolTip(ShownTip());
+    if (m_popupMenu) m_tray->setContextMenu(m_popupMenu);
     connect(m_tray.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 switch (reason) {
                 case QSystemTrayIcon::Trigger:
+                    if (m_hostActivates) {
+                        HostActivation();
+                        break;
+                    }
                     // The notification area reports a press and release as one.
                     LeftButtonDown();
                     LeftButtonUp();
@@ -38,21 +62,29 @@ TTrayIcon::TTrayIcon(QWidget* ownerForm, QObject* parent)
                     break;
                 }
             });
-    if (m_owner) m_owner->installEventFilter(this);
-}
-
-TTrayIcon::~TTrayIcon() {
-    if (m_owner) m_owner->removeEventFilter(this);
-    m_tray->hide();
 }
 
 bool TTrayIcon::Available() {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+bool TTrayIcon::HostActivates() {
+    // The same question Qt asks before it makes its D-Bus item.
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()) return false;
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    if (!bus.interface()->isServiceRegistered(watcher)) return false;
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        watcher, QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusReply<QDBusVariant> reply = bus.call(get);
+    return reply.isValid() && reply.value().variant().toBool();
+}
+
 void TTrayIcon::SetIcon(const QIcon& icon) {
     m_icon = icon;
-    m_tray->setIcon(icon);
+    if (m_tray) m_tray->setIcon(icon);
 }
 
 void TTrayIcon::SetIconVisible(bool visible) {
@@ -62,12 +94,12 @@ void TTrayIcon::SetIconVisible(bool visible) {
 
 void TTrayIcon::SetHint(const QString& hint) {
     m_hint = hint.left(MaxHintLength);
-    m_tray->setToolTip(ShownTip());
+    if (m_tray) m_tray->setToolTip(ShownTip());
 }
 
 void TTrayIcon::SetShowHint(bool show) {
     m_showHint = show;
-    m_tray->setToolTip(ShownTip());
+    if (m_tray) m_tray->setToolTip(ShownTip());
 }
 
 QString TTrayIcon::ShownTip() const {
@@ -77,15 +109,20 @@ QString TTrayIcon::ShownTip() const {
 
 void TTrayIcon::SetPopupMenu(QMenu* menu) {
     m_popupMenu = menu;
-    m_tray->setContextMenu(menu);
+    if (m_tray) m_tray->setContextMenu(menu);
 }
 
 bool TTrayIcon::IconShown() const {
-    return m_tray->isVisible() && Available();
+    return m_tray && m_tray->isVisible() && Available();
 }
 
 void TTrayIcon::Update() {
-    m_tray->setVisible(m_iconVisible || m_hiddenToTray);
+    const bool wanted = m_iconVisible || m_hiddenToTray;
+    if (!m_tray) {
+        if (!wanted || !Available()) return;
+        MakeIcon();
+    }
+    m_tray->setVisible(wanted);
 }
 
 int TTrayIcon::DoubleClickTime() const {
@@ -156,6 +193,18 @@ void TTrayIcon::MiddleButtonUp() {
     if (m_enabled && OnMouseUp) OnMouseUp(Qt::MiddleButton);
 }
 
+void TTrayIcon::HostActivation() {
+    if (m_enabled && OnActivate) OnActivate();
+}
+
+void TTrayIcon::ReportShownOrHidden() {
+    // After the event: a window that is being destroyed hides itself too,
+    // and the icon goes with it before this could run.
+    QTimer::singleShot(0, this, [this] {
+        if (OnOwnerShownOrHidden) OnOwnerShownOrHidden();
+    });
+}
+
 void TTrayIcon::OpenMenu() {
     if (!m_popupMenu) return;
     if (m_owner) m_owner->activateWindow();
@@ -179,9 +228,13 @@ bool TTrayIcon::eventFilter(QObject* watched, QEvent* event) {
                     if (m_owner && m_owner->isMinimized()) MinimizeOwnerToTray();
                 });
             break;
+        case QEvent::Hide:
+            ReportShownOrHidden();
+            break;
         case QEvent::Show:
             m_hiddenToTray = false;
             Update();
+            ReportShownOrHidden();
             QTimer::singleShot(0, this, [this] {
                 if (!m_owner || !m_owner->isVisible()) return;
                 if (m_owner->isMinimized())

@@ -1,7 +1,9 @@
 // The icon in the desktop's notification area: tooltip, popup menu, click and
 // double-click timing, minimising the owner window to the icon and bringing
-// it back. Where the desktop has no notification area the icon is simply
-// absent; callers ask `Available()` before hiding a window to it.
+// it back. Where the desktop has no notification area no icon is made at all;
+// callers ask `Available()` before hiding a window to it. A host that speaks
+// the D-Bus item protocol reports one activation instead of clicks; that
+// arrives as `OnActivate`.
 #pragma once
 
 #include <functional>
@@ -29,6 +31,9 @@ public:
 
     // Whether the desktop offers a notification area now.
     static bool Available();
+    // Whether that area is a D-Bus host, which activates an item rather than
+    // reporting its clicks.
+    static bool HostActivates();
 
     // Properties
     QIcon Icon() const { return m_icon; }
@@ -60,6 +65,11 @@ public:
     std::function<void()> OnDblClick;
     std::function<void(Qt::MouseButton)> OnMouseDown;
     std::function<void(Qt::MouseButton)> OnMouseUp;
+    // The host's single activation; it never reports a double click.
+    std::function<void()> OnActivate;
+    // The owner window was shown or hidden (also by the window system), so
+    // that items which name the window's state can follow it at once.
+    std::function<void()> OnOwnerShownOrHidden;
 
     // Mouse messages from the notification area; public so that tests can
     // play a sequence without a desktop.
@@ -70,6 +80,7 @@ public:
     void RightButtonUp();
     void MiddleButtonDown();
     void MiddleButtonUp();
+    void HostActivation();
 
     // Click timing: the system double-click time unless set; the timer can
     // be replaced by one that tests drive.
@@ -89,6 +100,8 @@ private:
     void ClickTimerExpired();
     void OpenMenu();
     void Update();
+    void MakeIcon();
+    void ReportShownOrHidden();
 
     QPointer<QWidget> m_owner;
     std::unique_ptr<QSystemTrayIcon> m_tray;
@@ -106,6 +119,7 @@ private:
     bool m_clickPending = false;
     bool m_doubleClicked = false;
     bool m_hiddenToTray = false;
+    bool m_hostActivates = false;
 };
 
 } // namespace quintavo::chrome

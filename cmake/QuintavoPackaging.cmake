@@ -38,9 +38,11 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # package itself through the program's RPATH, so it adds none.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# The game runs natively on Wayland (DESIGN.md says why); without Qt's Wayland
+# plugin it would run through XWayland, chosen by whatever else is installed.
 # The standard dialogs' buttons speak the game's language with Qt's own
 # translations; without them they stay English.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

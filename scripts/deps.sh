@@ -14,6 +14,8 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(
         clang libclang-rt-14-dev llvm
         xvfb xauth xdotool x11-utils imagemagick trayer
+        dbus libglib2.0-bin python3-gi
+        sway swaybg grim wtype qt6-wayland
         desktop-file-utils appstream lintian dpkg-dev file man-db python3
         pgn-extract
     )

@@ -6,7 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
 #include <QTest>
 #include <QWidget>
 
@@ -229,4 +233,61 @@ TEST(ShapedForm, ReportsPointerMovesWithoutAButton) {
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w.form, &move);
     EXPECT_EQ(seen, QPoint(12, 34));
+}
+
+TEST(ShapedForm, PaintingTheOutlineLeavesAllOutsideItTransparent) {
+    // What a window system that cuts only input gets: the window's own fill,
+    // the background picture and a control added later all stop at the
+    // outline; controls within it paint as before.
+    QWidget window;
+    window.resize(639, 615);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::red);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    auto* background = new QLabel(&window);
+    QPixmap picture(630, 603);
+    picture.fill(Qt::green);
+    background->setPixmap(picture);
+    background->setGeometry(0, 0, 630, 603);
+    auto* inside = new QWidget(&window);
+    inside->setGeometry(100, 100, 50, 50);
+    inside->setStyleSheet(QStringLiteral("background: blue"));
+    auto* form = new TShapedForm(&window);
+    form->SetPaintsOutline(true);
+    form->ReadMask2(GameWindowMask2());
+    auto* later = new QWidget(&window);
+    later->setGeometry(590, 560, 49, 55);
+    later->setStyleSheet(QStringLiteral("background: yellow"));
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_EQ(window.mask(), *form->Mask().Region()); // the input region still
+    EXPECT_EQ(window.childAt(630, 300), form);        // the fill takes no pointer
+    const QImage shot = window.grab().toImage();
+    const struct {
+        const char* what;
+        QPoint at;
+        QRgb colour;
+    } cases[] = {
+        {"top-left corner", {0, 0}, 0},
+        {"right strip", {635, 300}, 0},
+        {"left column", {0, 300}, 0},
+        {"window's fill within the outline", {630, 300}, qRgb(255, 0, 0)},
+        {"bottom strip", {300, 610}, 0},
+        {"below the curve", {10, 590}, 0},
+        {"later control beyond the outline", {625, 590}, 0},
+        {"later control within it", {600, 565}, qRgb(255, 255, 0)},
+        {"background within the outline", {315, 300}, qRgb(0, 255, 0)},
+        {"control within it", {120, 120}, qRgb(0, 0, 255)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QRgb seen = shot.pixel(c.at);
+        if (c.colour == 0)
+            EXPECT_EQ(qAlpha(seen), 0);
+        else
+            EXPECT_EQ(seen, c.colour);
+    }
 }

@@ -2,11 +2,16 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
+#include <QPixmap>
+#include <QStringList>
+#include <QTest>
 #include <QWidget>
 
 using quintavo::chrome::TPlainTimer;
@@ -137,6 +142,28 @@ TEST_F(TrayFixture, ADoubleClickRunsTheMenusDefaultItem) {
     EXPECT_EQ(events, "dbl main ");
 }
 
+TEST_F(TrayFixture, AHostsActivationIsReportedOnceAndNeverAsAClick) {
+    tray.OnActivate = [this] { events += "activate "; };
+    tray.HostActivation();
+    clock->Advance(2000);
+    EXPECT_EQ(events, "activate ");
+    tray.SetEnabled(false);
+    tray.HostActivation();
+    EXPECT_EQ(events, "activate ");
+}
+
+TEST(TrayIcon, ReportsEveryShowAndHideOfItsOwnerAfterTheFact) {
+    QWidget owner;
+    TTrayIcon tray(&owner);
+    std::vector<bool> seen;
+    tray.OnOwnerShownOrHidden = [&] { seen.push_back(owner.isVisible()); };
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() == 1; }));
+    owner.hide();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() == 2; }));
+    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+}
+
 TEST(TrayIcon, TheHintShowsAtMost127Characters) {
     QWidget owner;
     TTrayIcon tray(&owner);
@@ -165,12 +192,26 @@ TEST(TrayIcon, AMenuThatGoesAwayIsForgotten) {
 
 TEST(TrayIcon, WithoutANotificationAreaNothingIsHiddenToIt) {
     if (TTrayIcon::Available()) GTEST_SKIP() << "this desktop has a notification area";
-    QWidget owner;
-    TTrayIcon tray(&owner);
-    tray.SetMinimizeToTray(true);
-    tray.SetIconVisible(true);
-    owner.show();
-    tray.MinimizeOwnerToTray();
-    EXPECT_TRUE(owner.isVisible());
-    EXPECT_FALSE(tray.IconShown());
+    // Nor is an icon made: showing one would make Qt complain that this
+    // platform cannot say when an area appears.
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            if (text.contains(QLatin1String("No such signal"))) warnings << text;
+        });
+    {
+        QWidget owner;
+        TTrayIcon tray(&owner);
+        tray.SetIcon(QIcon(QPixmap(16, 16)));
+        tray.SetMinimizeToTray(true);
+        tray.SetIconVisible(true);
+        owner.show();
+        tray.MinimizeOwnerToTray();
+        EXPECT_TRUE(owner.isVisible());
+        EXPECT_FALSE(tray.IconShown());
+        QCoreApplication::processEvents();
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
 }

@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
 # End-to-end runs of the real program in a virtual X server of its own,
-# driven by real pointer and key events. Usage: e2e.sh game|chrome|tray.
+# driven by real pointer and key events. Usage: e2e.sh game|chrome|tray|dbus_tray.
 # Needs QUINTAVO_BIN (the built program) and QUINTAVO_ARTIFACT_DIR (where the
 # screenshots go). Exit status 77 means the scenario could not run here.
 set -euo pipefail
 
 scenario=${1:?scenario}
 : "${QUINTAVO_BIN:?}" "${QUINTAVO_ARTIFACT_DIR:?}"
+
+# The D-Bus tray runs on a private session bus of its own, so that no desktop
+# of this machine answers in place of the test's watcher.
+if [ "$scenario" = dbus_tray ] && [ -z "${QUINTAVO_PRIVATE_BUS:-}" ]; then
+    for tool in dbus-run-session gdbus; do
+        command -v "$tool" >/dev/null || { echo "no $tool here"; exit 77; }
+    done
+    /usr/bin/python3 -c 'from gi.repository import Gio' 2>/dev/null ||
+        { echo "no python3-gi here"; exit 77; }
+    exec dbus-run-session -- env QUINTAVO_PRIVATE_BUS=1 bash "$0" "$@"
+fi
 
 artifacts="$QUINTAVO_ARTIFACT_DIR/e2e"
 mkdir -p "$artifacts"
@@ -291,6 +302,11 @@ scenario_game() {
 
 scenario_chrome() {
     import -window root "$work/background.png"
+    # What an earlier Wayland run of another version could leave: a position
+    # of (0, 0), which means none; the window opens centred all the same.
+    mkdir -p "$XDG_CONFIG_HOME/Harbrook"
+    printf '[ChessWindow]\nFlags=0\nFormVersion=0\nMinMaxPos="-1,-1,-1,-1"\nNormPos="0,0,639,615"\nPixelsPerInch=96\nShowCmd=1\n' \
+        >"$XDG_CONFIG_HOME/Harbrook/Chess.conf"
     "$work/bin/quintavo" >"$work/program.log" 2>&1 &
     app_pid=$!
     note "the splash shows and goes"
@@ -299,10 +315,13 @@ scenario_chrome() {
     wait_for 30 has_window Quintavo 639x615 || fail "the game window did not show"
     wait_for 10 no_window Quintavo 318x92 || fail "the splash stayed"
     locate_main
+    [ "$WX,$WY" = "192,76" ] || fail "a stored (0, 0) put the window at $WX,$WY, not centred"
     sleep 0.3
     shot "shaped"
 
     note "the window has its outline"
+    xwininfo -shape -id "$main" | grep -q "Window shape extents:  630x603+1+0" ||
+        fail "the X shape is not the outline: $(xwininfo -shape -id "$main" | grep extents)"
     local backdrop corner
     backdrop=$(pixel 2 2 "$work/background.png")
     for corner in "0 0" "2 1" "638 300" "634 10" "3 595" "630 610" "100 612"; do
@@ -414,6 +433,77 @@ scenario_tray() {
     wait "$app_pid" || status=$?
     app_pid=""
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+# The item's D-Bus name, the last one the watcher saw register.
+sni_item() { tail -n1 "$work/items" 2>/dev/null; }
+items_registered() { [ "$(wc -l <"$work/items" 2>/dev/null || echo 0)" -ge "$1" ]; }
+# The label of the tray menu's first item, read as a host reads it, without
+# asking the menu to update first.
+first_menu_label() {
+    gdbus call --session -d "$(sni_item)" -o /MenuBar -m com.canonical.dbusmenu.GetLayout -- \
+        0 -1 '@as []' 2>/dev/null | grep -o "'label': <'[^']*'>" | head -n1 | cut -d"'" -f4
+}
+first_menu_item_is() { [ "$(first_menu_label)" = "$1" ]; }
+activate_item() {
+    gdbus call --session -d "$(sni_item)" -o /StatusNotifierItem \
+        -m org.kde.StatusNotifierItem.Activate 0 0 >/dev/null
+}
+watcher_ready() {
+    gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
+        -m org.freedesktop.DBus.NameHasOwner org.kde.StatusNotifierWatcher 2>/dev/null |
+        grep -q true
+}
+
+scenario_dbus_tray() {
+    : >"$work/items"
+    /usr/bin/python3 "$(dirname "$0")/sni_watcher.py" "$work/items" >"$work/watcher.log" 2>&1 &
+    helper_pid=$!
+    wait_for 10 watcher_ready || { cat "$work/watcher.log" >&2; fail "the watcher did not start"; }
+
+    note "the item registers, titled with the game's name"
+    start_game
+    wait_for 10 items_registered 1 || fail "no item registered with the watcher"
+    local title
+    title=$(gdbus call --session -d "$(sni_item)" -o /StatusNotifierItem \
+        -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem Title)
+    [ "$title" = "(<'Quintavo'>,)" ] || fail "the item's title is $title"
+    wait_for 10 first_menu_item_is Verstecken || fail "the menu starts with '$(first_menu_label)'"
+    shot "registered"
+    grep -q "No such signal" "$work/program.log" && fail "Qt looked for an X11 tray signal"
+
+    note "Escape hides the window; the menu offers to show it"
+    press "$main" Escape
+    wait_for 10 no_window Quintavo 639x615 || fail "Escape did not hide the window"
+    wait_for 10 first_menu_item_is Zeigen ||
+        fail "while hidden the menu's first item reads '$(first_menu_label)'"
+    shot "hidden"
+
+    note "one activation brings it back"
+    activate_item
+    wait_for 10 has_window Quintavo 639x615 || fail "one activation did not bring the window back"
+    wait_for 10 first_menu_item_is Verstecken ||
+        fail "back again the menu's first item reads '$(first_menu_label)'"
+    sleep 0.3
+    shot "back"
+    close_by_button
+
+    note "a start stored as minimised still leaves a way back"
+    local store="$XDG_CONFIG_HOME/Harbrook/Chess.conf"
+    [ -f "$store" ] || fail "no stored placement at $store"
+    sed -i 's/^ShowCmd=.*/ShowCmd=2/' "$store"
+    "$work/bin/quintavo" >"$work/program.log" 2>&1 &
+    app_pid=$!
+    wait_for 20 items_registered 2 || fail "the minimised start registered no item"
+    if ! wait_for 3 has_window Quintavo 639x615; then
+        shot "minimised-start"
+        activate_item
+        wait_for 10 has_window Quintavo 639x615 ||
+            fail "neither the window nor one activation of the item shows the game"
+    fi
+    sleep 0.3
+    shot "minimised-start-back"
+    close_by_button
 }
 
 "scenario_$scenario"

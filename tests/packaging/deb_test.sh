@@ -28,6 +28,8 @@ for lib in libc6 libstdc++6 libqt6core6 libqt6widgets6; do
     grep -qxF "$lib" <<<"$depends_names" || fail "Depends lacks $lib: $depends"
 done
 ! grep -q vessaro <<<"$depends" || fail "the package depends on its own library: $depends"
+[ "$(field Recommends)" = "qt6-wayland, qt6-translations-l10n" ] \
+    || fail "Recommends is '$(field Recommends)', not qt6-wayland and qt6-translations-l10n"
 [ "$(field Description | wc -l)" -ge 3 ] || fail "the Description has no long text"
 
 note "contents"

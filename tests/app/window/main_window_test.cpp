@@ -626,6 +626,25 @@ TEST_F(WindowTest, ComingBackFromHidingStopsTheGameAndTheMenuNamesTheWay) {
     EXPECT_TRUE(Window->State().GameRunning);
 }
 
+TEST_F(WindowTest, TheTrayItemFollowsTheWindowAndOneActivationBringsItBack) {
+    WriteSettings(QuietSettings);
+    Open();
+    auto* hideItem = Window->findChild<QAction*>(QStringLiteral("Hide1"));
+    auto* tray = Window->findChild<chrome::TTrayIcon*>();
+    // No menu is opened: the item follows the window by itself.
+    Window->hide();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hideItem->text() == QStringLiteral("Zeigen"); }));
+    tray->HostActivation();
+    EXPECT_TRUE(Window->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hideItem->text() == QStringLiteral("Verstecken"); }));
+    // A window left minimised comes back from one activation as well.
+    Window->showMinimized();
+    ASSERT_TRUE(Window->isMinimized());
+    tray->HostActivation();
+    EXPECT_FALSE(Window->isMinimized());
+    EXPECT_TRUE(Window->isVisible());
+}
+
 TEST_F(WindowTest, TheCloseCommandEndsAtOnceAndACloseRequestAsksFirst) {
     WriteSettings(QuietSettings);
     Open();

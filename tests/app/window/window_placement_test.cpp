@@ -111,3 +111,47 @@ TEST(WindowPlacement, CaptureAndApplyTakeOnlyThePositionAndTheShowState) {
     quintavo::app::ApplyPlacement(window, p);
     EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
 }
+
+TEST(WindowPlacement, WithoutPositionsOnlyTheShowStateIsWrittenAndRead) {
+    // A session whose window system hides positions writes none, so the
+    // positions an X11 session stored stay for the next X11 start.
+    Store store;
+    WritePlacement(store.settings, Sample(), Screen);
+    WindowPlacement hidden = Sample();
+    hidden.ShowCmd = 2;
+    hidden.NormPos = {0, 0, 639, 615};
+    WritePlacement(store.settings, hidden, QSize(1280, 800), false);
+    EXPECT_EQ(store.settings.value("ShowCmd").toString(), QStringLiteral("2"));
+    EXPECT_EQ(store.settings.value("NormPos").toString(), QStringLiteral("120,80,759,695"));
+    EXPECT_FALSE(
+        store.settings.contains(ScreenVariantName(QStringLiteral("NormPos"), QSize(1280, 800))));
+    EXPECT_FALSE(
+        store.settings.contains(ScreenVariantName(QStringLiteral("MinMaxPos"), QSize(1280, 800))));
+    EXPECT_EQ(ReadPlacement(store.settings, Screen, 96)->NormPos, Sample().NormPos);
+
+    // Nor does such a session need positions to read the rest.
+    Store fresh;
+    WritePlacement(fresh.settings, hidden, Screen, false);
+    const auto read = ReadPlacement(fresh.settings, Screen, 96, false);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->ShowCmd, 2);
+    EXPECT_FALSE(ReadPlacement(fresh.settings, Screen, 96).has_value());
+}
+
+TEST(WindowPlacement, ATopLeftCornerOrNoPositionLeavesTheWindowWhereItIs) {
+    QWidget window;
+    window.setFixedSize(639, 615);
+    window.move(192, 76); // centred by its owner
+    WindowPlacement p = Sample();
+    p.NormPos = {0, 0, 639, 615}; // what a session without positions reports
+    quintavo::app::ApplyPlacement(window, p);
+    EXPECT_EQ(window.pos(), QPoint(192, 76));
+    p.NormPos = {300, 200, 939, 815};
+    p.ShowCmd = 2;
+    quintavo::app::ApplyPlacement(window, p, false);
+    EXPECT_EQ(window.pos(), QPoint(192, 76));
+    EXPECT_TRUE(window.windowState() & Qt::WindowMinimized);
+    p.ShowCmd = 1;
+    quintavo::app::ApplyPlacement(window, p);
+    EXPECT_EQ(window.pos(), QPoint(300, 200));
+}
