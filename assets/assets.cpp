@@ -38,6 +38,11 @@ QString BuiltInPieceSetPath(int number) {
     return QStringLiteral(":/quintavo/pieces/set%1.bmp").arg(number);
 }
 
+QString BuiltInPieceSet2xPath(int number) {
+    if (number < 0 || number >= BuiltInPieceSetCount) return {};
+    return QStringLiteral(":/quintavo/pieces/set%1@2x.png").arg(number);
+}
+
 QString IconPath(int size) {
     return QStringLiteral(":/quintavo/icons/quintavo-%1.png").arg(size);
 }
@@ -49,6 +54,17 @@ QImage LoadPicture(const QString& path) {
     const QByteArray data = file.readAll();
     if (LooksLikeJpeg(data)) return DecodeJpeg(data);
     return QImage::fromData(data);
+}
+
+QImage LoadPictureForRatio(const QString& path, const QString& path2x, qreal ratio) {
+    if (ratio > 1) {
+        QImage fine = LoadPicture(path2x);
+        if (!fine.isNull()) {
+            fine.setDevicePixelRatio(2);
+            return fine;
+        }
+    }
+    return LoadPicture(path);
 }
 
 QIcon AppIcon() {
