@@ -15,7 +15,8 @@ add_library(quintavo_game_window STATIC
     ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp)
 target_include_directories(quintavo_game_window PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(quintavo_game_window
-    PUBLIC quintavo_board quintavo_lang quintavo_chrome quintavo_appcore quintavo_assets vessaro
+    PUBLIC quintavo_board quintavo_lang quintavo_chrome quintavo_appcore quintavo_assets
+           quintavo_widgets vessaro
            Qt6::Widgets Qt6::Network
     PRIVATE quintavo_warnings)
 # The options dialog, splash and About windows plug in once they are built.

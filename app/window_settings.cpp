@@ -21,6 +21,11 @@ QImage BuiltInPieceSet(int number) {
     return LoadPicture(BuiltInPieceSetPath(std::clamp(number, 0, BuiltInPieceSetCount - 1)));
 }
 
+// The same set drawn at twice the pixels, for dense screens.
+QImage BuiltInFinePieceSet(int number) {
+    return LoadPicture(BuiltInPieceSet2xPath(std::clamp(number, 0, BuiltInPieceSetCount - 1)));
+}
+
 } // namespace
 
 void TfrmVessaro::ReadFromIni() {
@@ -33,7 +38,8 @@ appcore::FileResult TfrmVessaro::SaveToIni() {
 }
 
 void TfrmVessaro::ArrangeCaptions() {
-    for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption}) label->adjustSize();
+    for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption})
+        label->adjustSize();
     // A font wider than the design's, or a longer word, would run a caption
     // into the one to its right; it then gives way to the left instead.
     constexpr int Gap = 4;
@@ -55,12 +61,15 @@ void TfrmVessaro::SetToChessBoard() {
     // The piece set goes into the board's own bitmap, which the board cuts
     // into pieces at its first paint.
     QImage& pieceSet = b.CustomPieceSetBitmap();
+    QImage& finePieceSet = b.FinePieceSetBitmap();
+    finePieceSet = QImage();
     const QString ownPicture = QString::fromStdString(m_settings.PathPic);
     if (m_settings.ShowIt && QFileInfo(ownPicture).isFile()) {
         QImageReader reader(ownPicture, "BMP");
         QImage own = reader.read();
         if (own.isNull()) {
             pieceSet = BuiltInPieceSet(0);
+            finePieceSet = BuiltInFinePieceSet(0);
             ShowPlain(QStringLiteral("Error - Erreur - Fehler"));
             m_settings.ShowIt = false;
             m_settings.PathPic.clear();
@@ -70,6 +79,7 @@ void TfrmVessaro::SetToChessBoard() {
         }
     } else {
         pieceSet = BuiltInPieceSet(m_settings.PieceSet);
+        finePieceSet = BuiltInFinePieceSet(m_settings.PieceSet);
     }
 
     b.SetComputerPlaysBlack(m_settings.ComputerPlaysBlack);
