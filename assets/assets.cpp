@@ -6,6 +6,7 @@
 #include <QIcon>
 
 #include <array>
+#include <cmath>
 
 // Q_INIT_RESOURCE must be used outside any namespace. Calling it from this library also
 // keeps the linker from dropping the compiled resources of a static library.
@@ -60,8 +61,16 @@ QImage LoadPictureForRatio(const QString& path, const QString& path2x, qreal rat
     if (ratio > 1) {
         QImage fine = LoadPicture(path2x);
         if (!fine.isNull()) {
-            fine.setDevicePixelRatio(2);
-            return fine;
+            if (ratio == 2) {
+                fine.setDevicePixelRatio(2);
+                return fine;
+            }
+            // Scaled here, smoothly: a label would scale it pixel by pixel.
+            const QSize size(static_cast<int>(std::lround(fine.width() * ratio / 2)),
+                             static_cast<int>(std::lround(fine.height() * ratio / 2)));
+            QImage scaled = fine.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            scaled.setDevicePixelRatio(ratio);
+            return scaled;
         }
     }
     return LoadPicture(path);

@@ -38,9 +38,10 @@ QString IconPath(int size);
 // a null image.
 QImage LoadPicture(const QString& path);
 
-// A window picture for a screen of the given pixel ratio: above 1 its drawing at twice
-// the pixels, marked as ratio 2 so that it shows at the same logical size; else `path`.
-// Falls back to `path` when the finer drawing cannot be read.
+// A window picture for a screen of the given pixel ratio: at 2 its drawing at twice the
+// pixels, marked as ratio 2 so that it shows at the same logical size; at other ratios
+// above 1 that drawing scaled smoothly to the ratio; at 1 `path`. Falls back to `path`
+// when the finer drawing cannot be read.
 QImage LoadPictureForRatio(const QString& path, const QString& path2x, qreal ratio);
 
 // The program icon with every size it comes in.

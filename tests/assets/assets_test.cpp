@@ -191,7 +191,7 @@ TEST_F(AssetsTest, WindowPicturesDecodeToTheirSizes) {
     }
 }
 
-// On a dense screen the finer pictures come with ratio 2 and keep their logical sizes; at
+// On a dense screen the finer pictures come at the screen's ratio and keep their logical sizes; at
 // ratio 1 the plain ones come as they always did.
 TEST_F(AssetsTest, WindowPicturesForEachPixelRatio) {
     const struct {
@@ -209,12 +209,14 @@ TEST_F(AssetsTest, WindowPicturesForEachPixelRatio) {
         ASSERT_TRUE(ReadResource(fine).startsWith("\xFF\xD8\xFF")) << "not a JPEG";
         const QImage plain = LoadPicture(path);
         EXPECT_EQ(LoadPictureForRatio(path, fine, 1.0), plain);
-        for (qreal ratio : {1.5, 2.0}) {
-            const QImage dense = LoadPictureForRatio(path, fine, ratio);
-            EXPECT_EQ(dense.size(), 2 * plain.size());
-            EXPECT_EQ(dense.devicePixelRatio(), 2.0);
-            EXPECT_EQ(dense.deviceIndependentSize(), QSizeF(plain.size()));
-        }
+        const QImage twice = LoadPictureForRatio(path, fine, 2.0);
+        EXPECT_EQ(twice.size(), 2 * plain.size());
+        EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+        EXPECT_EQ(twice.deviceIndependentSize(), QSizeF(plain.size()));
+        // One and a half: the screen's pixels exactly, so nothing scales it again.
+        const QImage between = LoadPictureForRatio(path, fine, 1.5);
+        EXPECT_EQ(between.devicePixelRatio(), 1.5);
+        EXPECT_EQ(between.size(), QSize(qRound(plain.width() * 1.5), qRound(plain.height() * 1.5)));
         // A missing finer picture leaves the plain one.
         EXPECT_EQ(LoadPictureForRatio(path, QStringLiteral(":/none.jpg"), 2.0), plain);
     }
