@@ -485,6 +485,21 @@ scenario_dense() {
     sleep 3
     shot_window "moved" "$main"
 
+    note "d2 lifted and held over d3: the floating piece"
+    local dx=$((WX + $(scaled $((16 + 20 + 3 * 45 + 22)))))
+    local y3=$((WY + $(scaled $((61 + 20 + 5 * 45 + 22)))))
+    xdotool mousemove "$dx" "$y2" sleep 0.05 mousedown 1
+    local i
+    for i in 1 2 3 4 5 6; do
+        xdotool mousemove "$((dx + $(scaled 8) * i / 6))" "$((y2 + (y3 - y2 + $(scaled 10)) * i / 6))"
+        sleep 0.03
+    done
+    sleep 0.3
+    shot_window "dragging" "$main"
+    xdotool mousemove "$dx" "$((WY + $(scaled $((61 + 20 + 4 * 45 + 22)))))" sleep 0.05 mouseup 1
+    sleep 2
+    shot_window "dropped" "$main"
+
     note "F9 opens the About window"
     about() { xdotool search --onlyvisible --name '^Über' 2>/dev/null | head -n1; }
     has_about() { [ -n "$(about)" ]; }
