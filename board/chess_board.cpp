@@ -356,7 +356,11 @@ void TChessBoard::ApplySizeRule() {
     const int side = 8 * m_sizeOfSquare + 2 * b;
     if (width() != side || height() != side) resize(side, side);
     const qreal ratio = ScreenRatio();
-    if (m_canvas.isNull() || m_canvasSide != side || m_canvas.devicePixelRatio() != ratio) {
+    // A board of no size at all has no canvas.
+    const bool stale = m_canvas.isNull()
+                           ? side != 0
+                           : m_canvasSide != side || m_canvas.devicePixelRatio() != ratio;
+    if (stale) {
         const int pixels = static_cast<int>(std::ceil(std::max(side, 1) * ratio));
         m_canvas = QImage(pixels, pixels, QImage::Format_RGB32);
         m_canvas.setDevicePixelRatio(ratio);
