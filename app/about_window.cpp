@@ -12,6 +12,7 @@
 #include "lang/app_languages.h"
 #include "widgets/fonts.h"
 #include "widgets/link_label.h"
+#include "widgets/picture_label.h"
 #include "widgets/scroll_label.h"
 
 namespace quintavo::app {
@@ -50,10 +51,14 @@ TfrmAbout::TfrmAbout(QWidget* parent, Timing timing) : QDialog(parent) {
     frame->setFrameShape(QFrame::Box);
     m_frame = frame;
 
-    auto* logo = new QLabel(this);
+    auto* logo = new widgets::TPictureLabel(
+        [](qreal ratio) {
+            return LoadPictureForRatio(QString::fromLatin1(AboutLogoPath),
+                                       QString::fromLatin1(AboutLogo2xPath), ratio);
+        },
+        this);
     logo->setObjectName(QStringLiteral("Image1"));
     logo->setGeometry(36, 32, 142, 31);
-    logo->setPixmap(QPixmap::fromImage(LoadPicture(QString::fromLatin1(AboutLogoPath))));
 
     QLabel* version = MakeLabel(this, "Label1", QString::fromLatin1(VersionText));
     version->move(180, 46);

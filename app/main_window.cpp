@@ -32,6 +32,7 @@
 #include "lang/app_languages.h"
 #include "vessaro/vessaro.h"
 #include "widgets/clickable_label.h"
+#include "widgets/picture_label.h"
 
 namespace quintavo::app {
 
@@ -99,8 +100,8 @@ protected:
 
 constexpr std::array<const char*, 8> CommandLabelNames = {
     "NeuLbl", "Ladenlbl", "savelbl", "Backlbl", "Nextlbl", "Label2", "Label1", "infolbl"};
-constexpr std::array<const char*, 8> CommandCaptions = {
-    "Neu", "Laden", "Speichern", "Zurück", "Vor", "Start", "Optionen", "Info..."};
+constexpr std::array<const char*, 8> CommandCaptions = {"Neu", "Laden", "Speichern", "Zurück",
+                                                        "Vor", "Start", "Optionen",  "Info..."};
 // The faces behind the labels, left to right.
 constexpr std::array<const char*, 8> CommandFaceNames = {
     "Image11", "Image12", "Image18", "Image13", "Image14", "Image17", "Image16", "Image15"};
@@ -117,10 +118,10 @@ TfrmVessaro::TfrmVessaro(Options options)
       m_prompts(std::make_shared<OneBoxPrompts>(
           m_options.Prompts ? m_options.Prompts : std::make_shared<DialogPrompts>())),
       m_placement(std::make_unique<TPlacementStore>()) {
-    m_settingsPath = m_options.SettingsPath.empty()
-                         ? appcore::SettingsFilePath(
-                               QCoreApplication::applicationDirPath().toStdString())
-                         : m_options.SettingsPath;
+    m_settingsPath =
+        m_options.SettingsPath.empty()
+            ? appcore::SettingsFilePath(QCoreApplication::applicationDirPath().toStdString())
+            : m_options.SettingsPath;
     setObjectName(QStringLiteral("frmVessaro"));
     setWindowTitle(QStringLiteral("Quintavo"));
     setWindowIcon(AppIcon());
@@ -178,9 +179,13 @@ void TfrmVessaro::BuildControls() {
     using layout::Rect;
     auto place = [](QWidget* widget, const Rect& r) { widget->setGeometry(r.x, r.y, r.w, r.h); };
 
-    m_background = new QLabel(this);
+    m_background = new widgets::TPictureLabel(
+        [](qreal ratio) {
+            return LoadPictureForRatio(QString::fromLatin1(BackgroundPath),
+                                       QString::fromLatin1(Background2xPath), ratio);
+        },
+        this);
     m_background->setObjectName(QStringLiteral("Image10"));
-    m_background->setPixmap(QPixmap::fromImage(LoadPicture(QString::fromLatin1(BackgroundPath))));
     place(m_background, layout::Background);
 
     m_shapedForm = new chrome::TShapedForm(this);
@@ -193,7 +198,8 @@ void TfrmVessaro::BuildControls() {
     auto* hide = new FlatButton(this);
     hide->setObjectName(QStringLiteral("SpeedButton9"));
     place(hide, layout::HideButton);
-    connect(hide, &QAbstractButton::clicked, this, [this] { RunCommand([this] { Hide1Click(); }); });
+    connect(hide, &QAbstractButton::clicked, this,
+            [this] { RunCommand([this] { Hide1Click(); }); });
     m_hideButton = hide;
     auto* close = new FlatButton(this);
     close->setObjectName(QStringLiteral("SpeedButton10"));
@@ -218,10 +224,9 @@ void TfrmVessaro::BuildControls() {
     m_title->setFont(bold);
     place(m_title, layout::GameTitle);
 
-    m_fixedLines = new QLabel(
-        QStringLiteral("Das einfach zu benutzende Schachspiel Quintavo 2.0\n"
-                       "The easy-to-use chess game Quintavo 2.0"),
-        this);
+    m_fixedLines = new QLabel(QStringLiteral("Das einfach zu benutzende Schachspiel Quintavo 2.0\n"
+                                             "The easy-to-use chess game Quintavo 2.0"),
+                              this);
     m_fixedLines->setObjectName(QStringLiteral("Label5"));
     m_fixedLines->setAttribute(Qt::WA_TranslucentBackground);
     m_fixedLines->setAlignment(Qt::AlignCenter);
@@ -309,9 +314,9 @@ void TfrmVessaro::BuildCommandBar() {
     }
 
     const std::array<std::function<void(QLabel*)>, 8> commands = {
-        [this](QLabel*) { SpeedButton1Click(); }, [this](QLabel*) { CmdBtn2Click(); },
-        [this](QLabel*) { CmdBtn3Click(); },      [this](QLabel*) { CmdBtn4Click(); },
-        [this](QLabel*) { CmdBtn5Click(); },      [this](QLabel*) { CmdBtn6Click(); },
+        [this](QLabel*) { SpeedButton1Click(); },    [this](QLabel*) { CmdBtn2Click(); },
+        [this](QLabel*) { CmdBtn3Click(); },         [this](QLabel*) { CmdBtn4Click(); },
+        [this](QLabel*) { CmdBtn5Click(); },         [this](QLabel*) { CmdBtn6Click(); },
         [this](QLabel* l) { SpeedButton6Click(l); }, [this](QLabel* l) { CmdBtn8Click(l); },
     };
     for (std::size_t i = 0; i < faces.size(); ++i) {

@@ -10,6 +10,7 @@
 
 #include "assets/assets.h"
 #include "widgets/fonts.h"
+#include "widgets/picture_label.h"
 
 namespace quintavo::app {
 
@@ -46,10 +47,14 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     frame->setFrameShape(QFrame::Box);
     frame->setLineWidth(1);
 
-    auto* picture = new QLabel(this);
+    auto* picture = new widgets::TPictureLabel(
+        [](qreal ratio) {
+            return LoadPictureForRatio(QString::fromLatin1(SplashPath),
+                                       QString::fromLatin1(Splash2xPath), ratio);
+        },
+        this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(1, 1, 316, 90);
-    picture->setPixmap(QPixmap::fromImage(LoadPicture(QString::fromLatin1(SplashPath))));
 
     MakeTitle(this, QStringLiteral("Label2"), QRect(5, 16, 308, 21), Qt::white);
 

@@ -23,6 +23,11 @@ QImage BuiltInPieceSet(int number) {
     return LoadPicture(BuiltInPieceSetPath(std::clamp(number, 0, BuiltInPieceSetCount - 1)));
 }
 
+// The same set drawn at twice the pixels, for dense screens.
+QImage BuiltInFinePieceSet(int number) {
+    return LoadPicture(BuiltInPieceSet2xPath(std::clamp(number, 0, BuiltInPieceSetCount - 1)));
+}
+
 } // namespace
 
 void TfrmVessaro::ReadFromIni() {
@@ -74,12 +79,15 @@ void TfrmVessaro::SetToChessBoard() {
     // The piece set goes into the board's own bitmap, which the board cuts
     // into pieces at its first paint.
     QImage& pieceSet = b.CustomPieceSetBitmap();
+    QImage& finePieceSet = b.FinePieceSetBitmap();
+    finePieceSet = QImage();
     const QString ownPicture = QString::fromStdString(m_settings.PathPic);
     if (m_settings.ShowIt && QFileInfo(ownPicture).isFile()) {
         QImageReader reader(ownPicture, "BMP");
         QImage own = reader.read();
         if (own.isNull()) {
             pieceSet = BuiltInPieceSet(0);
+            finePieceSet = BuiltInFinePieceSet(0);
             ShowPlain(QStringLiteral("Error - Erreur - Fehler"));
             m_settings.ShowIt = false;
             m_settings.PathPic.clear();
@@ -89,6 +97,7 @@ void TfrmVessaro::SetToChessBoard() {
         }
     } else {
         pieceSet = BuiltInPieceSet(m_settings.PieceSet);
+        finePieceSet = BuiltInFinePieceSet(m_settings.PieceSet);
     }
 
     b.SetComputerPlaysBlack(m_settings.ComputerPlaysBlack);

@@ -6,6 +6,7 @@
 #include <QIcon>
 
 #include <array>
+#include <cmath>
 
 // Q_INIT_RESOURCE must be used outside any namespace. Calling it from this library also
 // keeps the linker from dropping the compiled resources of a static library.
@@ -38,6 +39,11 @@ QString BuiltInPieceSetPath(int number) {
     return QStringLiteral(":/quintavo/pieces/set%1.bmp").arg(number);
 }
 
+QString BuiltInPieceSet2xPath(int number) {
+    if (number < 0 || number >= BuiltInPieceSetCount) return {};
+    return QStringLiteral(":/quintavo/pieces/set%1@2x.png").arg(number);
+}
+
 QString IconPath(int size) {
     return QStringLiteral(":/quintavo/icons/quintavo-%1.png").arg(size);
 }
@@ -49,6 +55,25 @@ QImage LoadPicture(const QString& path) {
     const QByteArray data = file.readAll();
     if (LooksLikeJpeg(data)) return DecodeJpeg(data);
     return QImage::fromData(data);
+}
+
+QImage LoadPictureForRatio(const QString& path, const QString& path2x, qreal ratio) {
+    if (ratio > 1) {
+        QImage fine = LoadPicture(path2x);
+        if (!fine.isNull()) {
+            if (ratio == 2) {
+                fine.setDevicePixelRatio(2);
+                return fine;
+            }
+            // Scaled here, smoothly: a label would scale it pixel by pixel.
+            const QSize size(static_cast<int>(std::lround(fine.width() * ratio / 2)),
+                             static_cast<int>(std::lround(fine.height() * ratio / 2)));
+            QImage scaled = fine.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            scaled.setDevicePixelRatio(ratio);
+            return scaled;
+        }
+    }
+    return LoadPicture(path);
 }
 
 QIcon AppIcon() {

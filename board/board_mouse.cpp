@@ -221,7 +221,7 @@ void TChessBoard::DragOver(QPoint pos) {
         DrawGridLines();
         FloatingPiece& floating = Floating();
         const int index = PieceImageIndex(m_model.PieceAt(m_dragFromSquare));
-        floating.SetImage(index >= 0 ? m_pieces.Images[index] : QImage());
+        floating.SetImage(index >= 0 ? ScreenPieces().Images[index] : QImage());
         floating.move(topLeft);
         floating.raise();
         floating.show();
@@ -330,7 +330,7 @@ void TChessBoard::AnimateMove(Square from, Square to, int delay) {
     // The emptied from-square shows before the piece starts to move.
     repaint();
     FloatingPiece& floating = Floating();
-    floating.SetImage(index >= 0 ? m_pieces.Images[index] : QImage());
+    floating.SetImage(index >= 0 ? ScreenPieces().Images[index] : QImage());
     floating.move(start);
     floating.raise();
     floating.show();
@@ -344,8 +344,8 @@ void TChessBoard::AnimateMove(Square from, Square to, int delay) {
     // MinimumSlideTime: drawing a step takes a fraction of a millisecond, and
     // a slide run at drawing speed is over before the eye sees it move.
     using Clock = std::chrono::steady_clock;
-    const auto stepTime = std::max<Clock::duration>(std::chrono::milliseconds(delay),
-                                                    MinimumSlideTime / steps);
+    const auto stepTime =
+        std::max<Clock::duration>(std::chrono::milliseconds(delay), MinimumSlideTime / steps);
     const auto step = [&](int x, int y) {
         const auto stepEnd = Clock::now() + stepTime;
         ShowFloatingStep(QPoint(x, y));

@@ -49,8 +49,8 @@ void TChessBoard::FillOrTile(QPainter& painter, const QImage& texture, TColor co
         const int h = texture.height();
         // Rows 0 ... H div h and columns 0 ... W div w; only those meeting the
         // area can show through its clip.
-        const int lastRow = std::min(m_canvas.height() / h, std::max(area.bottom(), 0) / h);
-        const int lastCol = std::min(m_canvas.width() / w, std::max(area.right(), 0) / w);
+        const int lastRow = std::min(m_canvasSide / h, std::max(area.bottom(), 0) / h);
+        const int lastCol = std::min(m_canvasSide / w, std::max(area.right(), 0) / w);
         for (int row = std::max(area.top(), 0) / h; row <= lastRow; ++row)
             for (int col = std::max(area.left(), 0) / w; col <= lastCol; ++col)
                 painter.drawImage(col * w, row * h, texture);
@@ -61,15 +61,25 @@ void TChessBoard::FillOrTile(QPainter& painter, const QImage& texture, TColor co
 
 // The frame and grid pen: LineStyle as the last border took it, in a colour.
 QPen TChessBoard::GridPen(TColor color) const {
-    QPen pen = m_borderPen;
+    QPen pen = ScreenPen(m_borderPen);
     pen.setColor(ToQColor(color));
+    return pen;
+}
+
+// At a ratio that is not whole, a one-pixel line would cover one device pixel
+// here and two there; it gets a whole number of device pixels everywhere.
+QPen TChessBoard::ScreenPen(QPen pen) const {
+    const qreal ratio = m_canvas.devicePixelRatio();
+    if (ratio == std::floor(ratio) || pen.style() == Qt::NoPen) return pen;
+    const qreal width = pen.widthF() > 0 ? pen.widthF() : 1.0;
+    pen.setWidthF(std::max(1.0, std::round(width * ratio)) / ratio);
     return pen;
 }
 
 void TChessBoard::DrawBorder() {
     if (m_canvas.isNull()) return;
-    const int w = m_canvas.width();
-    const int h = m_canvas.height();
+    const int w = m_canvasSide;
+    const int h = m_canvasSide;
     const int b = m_sizeOfBorder;
     const int s = m_sizeOfSquare;
     QPainter painter(&m_canvas);
@@ -102,8 +112,9 @@ void TChessBoard::DrawBorder() {
     // Both frames take their vertical extent from the width: the board is square.
     m_borderPen = m_lineStyle;
     if (m_lineStyle.style() == Qt::NoPen) return;
-    painter.setPen(m_lineStyle);
+    painter.setPen(ScreenPen(m_lineStyle));
     painter.setBrush(Qt::NoBrush);
+    CentreLinesOnPixels(painter);
     painter.drawPolyline(QPolygon(
         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(w - 1, w - 1), QPoint(0, w - 1), QPoint(0, 0)}));
     painter.drawPolyline(QPolygon({QPoint(b - 1, b - 1), QPoint(w - b, b - 1), QPoint(w - b, w - b),
@@ -115,7 +126,7 @@ void TChessBoard::DrawSquares() {
     {
         const int b = m_sizeOfBorder;
         const int s = m_sizeOfSquare;
-        const QRect inner(b, b, m_canvas.width() - 2 * b, m_canvas.height() - 2 * b);
+        const QRect inner(b, b, m_canvasSide - 2 * b, m_canvasSide - 2 * b);
         QPainter painter(&m_canvas);
         // Pass 0 leaves the dark cells (column + row odd), pass 1 the light ones.
         for (int pass = 0; pass < 2; ++pass) {
@@ -177,10 +188,20 @@ void TChessBoard::DrawGridLines() {
 void TChessBoard::DrawInnerLines(QPainter& painter) const {
     const int b = m_sizeOfBorder;
     const int s = m_sizeOfSquare;
+    painter.save();
+    CentreLinesOnPixels(painter);
     for (int i = 1; i <= 7; ++i) {
-        painter.drawLine(i * s + b, b, i * s + b, m_canvas.height() - b - 1);
-        painter.drawLine(b, i * s + b, m_canvas.width() - b - 1, i * s + b);
+        painter.drawLine(i * s + b, b, i * s + b, m_canvasSide - b - 1);
+        painter.drawLine(b, i * s + b, m_canvasSide - b - 1, i * s + b);
     }
+    painter.restore();
+}
+
+// A line "on" logical pixel x covers that pixel. Wider than one device pixel,
+// a line is centred on its coordinate, so it would straddle x's left edge:
+// half a logical pixel to the right it covers x's device pixels.
+void TChessBoard::CentreLinesOnPixels(QPainter& painter) const {
+    if (m_canvas.devicePixelRatio() != 1.0) painter.translate(0.5, 0.5);
 }
 
 void TChessBoard::DrawPiece(Square sq, char letter) {
@@ -190,11 +211,26 @@ void TChessBoard::DrawPiece(Square sq, char letter) {
     // Native cell size, centred; a set larger than the squares overlaps them.
     const int offset = (m_sizeOfSquare - m_pieces.CellSize) / 2;
     const QPoint cell = ScreenCell(sq);
-    {
+    const QPoint at(cell.x() * m_sizeOfSquare + m_sizeOfBorder + offset,
+                    cell.y() * m_sizeOfSquare + m_sizeOfBorder + offset);
+    const qreal ratio = m_canvas.devicePixelRatio();
+    if (ratio == 1.0) {
         QPainter painter(&m_canvas);
-        painter.drawImage(cell.x() * m_sizeOfSquare + m_sizeOfBorder + offset,
-                          cell.y() * m_sizeOfSquare + m_sizeOfBorder + offset,
-                          m_pieces.Images[index]);
+        painter.drawImage(at, m_pieces.Images[index]);
+    } else {
+        // In the canvas's own pixels, on the nearest one: a logical position
+        // between two would be resampled.
+        const QImage& piece = m_ratioPieces.Images[index];
+        m_canvas.setDevicePixelRatio(1);
+        {
+            QPainter painter(&m_canvas);
+            QImage pixels = piece;
+            pixels.setDevicePixelRatio(1);
+            painter.drawImage(QPoint(static_cast<int>(std::lround(at.x() * ratio)),
+                                     static_cast<int>(std::lround(at.y() * ratio))),
+                              pixels);
+        }
+        m_canvas.setDevicePixelRatio(ratio);
     }
     FlushCanvas();
 }
@@ -216,8 +252,24 @@ void TChessBoard::LoadDefaultPieceSet() {
 }
 
 void TChessBoard::BuildPieceImages() {
-    m_pieces =
-        CutPieceSet(IsValidPieceSet(m_customPieceSet) ? m_customPieceSet : m_defaultPieceSet);
+    const bool custom = IsValidPieceSet(m_customPieceSet);
+    m_pieces = CutPieceSet(custom ? m_customPieceSet : m_defaultPieceSet);
+    if (!custom && m_defaultPieceSet2x.isNull()) m_defaultPieceSet2x = LoadDefaultPieceSet2x();
+    const QImage& fine = custom ? m_finePieceSet : m_defaultPieceSet2x;
+    const QImage& coarse = custom ? m_customPieceSet : m_defaultPieceSet;
+    m_finePieces = HasPicture(fine) && fine.size() == 2 * coarse.size() ? CutSoftPieceSet(fine)
+                                                                        : PieceImages();
+    ScalePieceImages();
+}
+
+void TChessBoard::ScalePieceImages() {
+    const qreal ratio = m_canvas.isNull() ? ScreenRatio() : m_canvas.devicePixelRatio();
+    m_ratioPieces =
+        ratio == 1.0 ? PieceImages() : PieceImagesForRatio(m_pieces, m_finePieces, ratio);
+}
+
+const PieceImages& TChessBoard::ScreenPieces() const {
+    return m_ratioPieces.CellSize > 0 ? m_ratioPieces : m_pieces;
 }
 
 } // namespace quintavo

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "board/engine_hand_off.h"
@@ -249,6 +250,13 @@ void TChessBoard::SetCoordFontColor(TColor color) {
 void TChessBoard::SetCustomPieceSet(const QImage& image) {
     if (!image.isNull() && !IsValidPieceSet(image)) return;
     m_customPieceSet = image;
+    m_finePieceSet = QImage();
+    BuildPieceImages();
+    Paint();
+}
+
+void TChessBoard::SetFinePieceSet(const QImage& image) {
+    m_finePieceSet = image;
     BuildPieceImages();
     Paint();
 }
@@ -348,10 +356,25 @@ void TChessBoard::ApplySizeRule() {
     m_sizeOfSquare = n / 8;
     const int side = 8 * m_sizeOfSquare + 2 * b;
     if (width() != side || height() != side) resize(side, side);
-    if (m_canvas.size() != QSize(side, side)) {
-        m_canvas = QImage(std::max(side, 1), std::max(side, 1), QImage::Format_RGB32);
+    const qreal ratio = ScreenRatio();
+    // A board of no size at all has no canvas.
+    const bool stale = m_canvas.isNull()
+                           ? side != 0
+                           : m_canvasSide != side || m_canvas.devicePixelRatio() != ratio;
+    if (stale) {
+        const int pixels = static_cast<int>(std::ceil(std::max(side, 1) * ratio));
+        m_canvas = QImage(pixels, pixels, QImage::Format_RGB32);
+        m_canvas.setDevicePixelRatio(ratio);
         m_canvas.fill(Qt::black);
+        m_canvasSide = side;
+        ScalePieceImages();
     }
+}
+
+// At ratios that are not whole a logical pixel is no whole number of device
+// pixels; the screen's own ratio is kept so that nothing is scaled twice.
+qreal TChessBoard::ScreenRatio() const {
+    return std::max<qreal>(devicePixelRatioF(), 1.0);
 }
 
 void TChessBoard::FlushCanvas() {
@@ -371,6 +394,10 @@ void TChessBoard::SchedulePaint() {
 }
 
 bool TChessBoard::event(QEvent* event) {
+    // Another screen may have another pixel ratio: the board is drawn anew.
+    if (event->type() == QEvent::ScreenChangeInternal && m_firstPaintDone && !m_loading &&
+        m_canvas.devicePixelRatio() != ScreenRatio())
+        SchedulePaint();
     // A drag cannot outlive the window's activation or the board's input.
     const bool lost = event->type() == QEvent::WindowDeactivate ||
                       (event->type() == QEvent::EnabledChange && !isEnabled());
@@ -385,20 +412,30 @@ bool TChessBoard::event(QEvent* event) {
 void TChessBoard::paintEvent(QPaintEvent* event) {
     if (m_canvas.isNull()) return;
     QPainter painter(this);
-    const QRect area = event->rect() & m_canvas.rect();
-    painter.drawImage(area.topLeft(), m_canvas, area);
+    if (m_canvas.devicePixelRatio() == 1.0 && ScreenRatio() == 1.0) {
+        const QRect area = event->rect() & m_canvas.rect();
+        painter.drawImage(area.topLeft(), m_canvas, area);
+        return;
+    }
+    // Shown as it is until the redraw for a new screen has run.
+    if (m_canvas.devicePixelRatio() != ScreenRatio() && !m_loading) SchedulePaint();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QPointF(0, 0), m_canvas);
 }
 
 void TChessBoard::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The size rule runs at the next paint; a resize made by the paint itself
     // is already drawn.
-    if (m_paintDepth == 0 && !m_loading && m_canvas.size() != size()) SchedulePaint();
+    if (m_paintDepth == 0 && !m_loading && QSize(m_canvasSide, m_canvasSide) != size())
+        SchedulePaint();
 }
 
 void TChessBoard::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!m_loading && (!m_firstPaintDone || m_canvas.size() != size())) SchedulePaint();
+    if (!m_loading && (!m_firstPaintDone || m_canvasSide != width() ||
+                       m_canvas.devicePixelRatio() != ScreenRatio()))
+        SchedulePaint();
 }
 
 void TChessBoard::hideEvent(QHideEvent* event) {

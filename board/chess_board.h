@@ -17,8 +17,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdint>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -103,6 +103,14 @@ public:
     // The owned custom set itself: writing into it skips the test and the
     // rebuild, so it shows only if the first paint has not run yet.
     QImage& CustomPieceSetBitmap() { return m_customPieceSet; }
+    // The custom set drawn again at twice its pixels with soft masks (see
+    // CutSoftPieceSet), for screens of a ratio above 1; without it the custom
+    // set is scaled smoothly. Used only while it is exactly twice the custom
+    // set's size. SetCustomPieceSet forgets it; the bitmap, like the custom
+    // one, takes effect at the first paint.
+    const QImage& FinePieceSet() const { return m_finePieceSet; }
+    void SetFinePieceSet(const QImage& image);
+    QImage& FinePieceSetBitmap() { return m_finePieceSet; }
     CoordSet DisplayCoords() const { return m_displayCoords; }
     void SetDisplayCoords(CoordSet value);
     bool CustomEngine() const;
@@ -210,8 +218,12 @@ public:
     void BuildPieceImages();
     static bool IsValidPieceSet(const QImage& image) { return quintavo::IsValidPieceSet(image); }
     static bool HasPicture(const QImage& image) { return quintavo::HasPicture(image); }
-    // The backing image the board is drawn into.
+    // The backing image the board is drawn into: the board's logical size
+    // times the screen's device pixel ratio, carrying that ratio.
     const QImage& Canvas() const { return m_canvas; }
+    // The twelve piece pictures as the board and the floating piece show them
+    // on the current screen.
+    const PieceImages& ScreenPieces() const;
 
     // --- Mouse and animation ----------------------------------------------
     Square SquareAt(int x, int y) const;
@@ -294,12 +306,16 @@ private:
     void SchedulePaint();
     void ApplySizeRule();
     void FlushCanvas();
+    qreal ScreenRatio() const;
+    void ScalePieceImages();
 
     // Painting helpers
     QRect CellRect(Square sq) const;
     QPoint ScreenCell(Square sq) const;
     void FillOrTile(QPainter& painter, const QImage& texture, TColor color, const QRect& area);
     QPen GridPen(TColor color) const;
+    QPen ScreenPen(QPen pen) const;
+    void CentreLinesOnPixels(QPainter& painter) const;
     void DrawInnerLines(QPainter& painter) const;
 
     // IBoardView
@@ -332,7 +348,12 @@ private:
     QImage m_squareLight;
     QImage m_squareDark;
     QImage m_borderBitmap;
+    QImage m_defaultPieceSet2x;
+    QImage m_finePieceSet;
     PieceImages m_pieces;
+    PieceImages m_finePieces;  // from the drawing at twice the pixels, if any
+    PieceImages m_ratioPieces; // m_pieces for a ratio other than 1
+    int m_canvasSide = 0;      // logical
     QPen m_lineStyle{Qt::black, 1, Qt::SolidLine};
     QPen m_borderPen{Qt::black, 1, Qt::SolidLine}; // LineStyle as the last DrawBorder took it
     QFont m_coordFont;

@@ -28,8 +28,18 @@ struct PieceImages {
 
 // Cuts a set into its twelve masked images with cells of height / 4 pixels.
 PieceImages CutPieceSet(const QImage& set);
+// Cuts a set drawn with soft edges: each mask pixel's grey is the piece's
+// transparency there, from black (opaque) to white (absent).
+PieceImages CutSoftPieceSet(const QImage& set);
+// The twelve images for a screen of `ratio` device pixels per logical pixel,
+// `logicalCell` logical pixels wide: from the finer set where there is one
+// (a drawing at twice the pixels), else from the coarse set, scaled smoothly
+// to round(logicalCell x ratio). They carry a device pixel ratio of `ratio`.
+PieceImages PieceImagesForRatio(const PieceImages& coarse, const PieceImages& fine, qreal ratio);
 
 // The built-in set "DEFAULTSET40" from the program's resources (240 x 160).
 QImage LoadDefaultPieceSet();
+// Its drawing at twice the pixels (480 x 320, soft masks).
+QImage LoadDefaultPieceSet2x();
 
 } // namespace quintavo

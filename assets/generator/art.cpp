@@ -112,11 +112,13 @@ qreal Fbm(qreal x, qreal y, int seed, int octaves) {
 }
 
 QImage WoodTexture(int width, int height, const QColor& dark, const QColor& light, int seed,
-                   qreal grainScale) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
+                   qreal grainScale, int resolution) {
+    QImage image(width * resolution, height * resolution, QImage::Format_RGB32);
+    for (int py = 0; py < image.height(); ++py) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
+        const qreal y = resolution == 1 ? py : (py + 0.5) / resolution - 0.5;
+        for (int px = 0; px < image.width(); ++px) {
+            const qreal x = resolution == 1 ? px : (px + 0.5) / resolution - 0.5;
             // Rings: stretched along x, bent by low noise; fine pores from high noise.
             const qreal warp = Fbm(x / (160.0 * grainScale), y / (40.0 * grainScale), seed, 3);
             const qreal rings = y / (9.0 * grainScale) + warp * 9.0;
@@ -124,9 +126,10 @@ QImage WoodTexture(int width, int height, const QColor& dark, const QColor& ligh
             const qreal pores = Fbm(x / (30.0 * grainScale), y / (1.6 * grainScale), seed + 7, 2);
             const qreal broad = Fbm(x / 220.0, y / 120.0, seed + 13, 2);
             const qreal t = 0.15 + 0.35 * std::pow(ring, 3) + 0.3 * pores + 0.3 * broad;
-            line[x] = Mix(dark, light, t).rgb();
+            line[px] = Mix(dark, light, t).rgb();
         }
     }
+    image.setDevicePixelRatio(resolution);
     return image;
 }
 

@@ -34,8 +34,9 @@ QColor Mix(const QColor& a, const QColor& b, qreal t);
 qreal Noise(qreal x, qreal y, int seed);
 qreal Fbm(qreal x, qreal y, int seed, int octaves = 4);
 
-// Wood with grain running along x, the colours going from dark to light.
+// Wood with grain running along x, the colours going from dark to light. `resolution`
+// pixels per unit: the same wood in finer pixels.
 QImage WoodTexture(int width, int height, const QColor& dark, const QColor& light, int seed,
-                   qreal grainScale = 1.0);
+                   qreal grainScale = 1.0, int resolution = 1);
 
 } // namespace quintavo::gen

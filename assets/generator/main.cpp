@@ -58,12 +58,18 @@ int main(int argc, char** argv) {
         const QImage set = DrawPieceSet(fonts, plan);
         if (!WriteBmp8(set, root.filePath(QStringLiteral("pieces/") + plan.fileName), &error))
             return Fail(error);
+        const QImage sharp = DrawPieceSet(fonts, plan, 2);
+        const QString sharpName = HiDpiFileName(plan.fileName);
+        if (!WritePng(sharp, root.filePath(QStringLiteral("pieces/") + sharpName), &error))
+            return Fail(error);
         if (!preview.isEmpty()) {
             const QString base = QDir(preview).filePath(QFileInfo(plan.fileName).baseName());
             const QImage stored = ToIndexed8(set);
             if (!WritePng(stored, base + QStringLiteral("-sheet.png"), &error) ||
                 !WritePng(PreviewOnBoard(stored, std::max(45, stored.height() / 4 + 8)),
-                          base + QStringLiteral("-board.png"), &error))
+                          base + QStringLiteral("-board.png"), &error) ||
+                !WritePng(PreviewOnBoard(sharp, std::max(90, sharp.height() / 4 + 16)),
+                          base + QStringLiteral("@2x-board.png"), &error))
                 return Fail(error);
         }
     }

@@ -32,19 +32,22 @@ QRegion WindowOutline() {
 }
 
 // Paper with a faint fibre, lit from the top.
-QImage PaperTexture(int width, int height, const QColor& base, int seed) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
+QImage PaperTexture(int width, int height, const QColor& base, int seed, int resolution = 1) {
+    QImage image(width * resolution, height * resolution, QImage::Format_RGB32);
+    for (int py = 0; py < image.height(); ++py) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
+        const qreal y = resolution == 1 ? py : (py + 0.5) / resolution - 0.5;
+        for (int px = 0; px < image.width(); ++px) {
+            const qreal x = resolution == 1 ? px : (px + 0.5) / resolution - 0.5;
             const qreal n = Fbm(x / 60.0, y / 60.0, seed, 4) - 0.5;
             const qreal fibre = Fbm(x / 3.0, y / 14.0, seed + 5, 2) - 0.5;
             const qreal light = 1.0 + 0.05 * n + 0.018 * fibre - 0.03 * y / height;
-            line[x] = qRgb(qBound(0, int(base.red() * light), 255),
-                           qBound(0, int(base.green() * light), 255),
-                           qBound(0, int(base.blue() * light), 255));
+            line[px] = qRgb(qBound(0, int(base.red() * light), 255),
+                            qBound(0, int(base.green() * light), 255),
+                            qBound(0, int(base.blue() * light), 255));
         }
     }
+    image.setDevicePixelRatio(resolution);
     return image;
 }
 
@@ -52,7 +55,8 @@ QImage PaperTexture(int width, int height, const QColor& base, int seed) {
 void SunkenPanel(QPainter& p, const QRect& r, const QColor& base, int seed) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.drawImage(r.topLeft(), PaperTexture(r.width(), r.height(), base, seed));
+    const int resolution = static_cast<int>(p.device()->devicePixelRatio());
+    p.drawImage(r.topLeft(), PaperTexture(r.width(), r.height(), base, seed, resolution));
     p.setPen(QColor(0, 0, 0, 150));
     p.drawLine(r.left(), r.top(), r.right(), r.top());
     p.drawLine(r.left(), r.top(), r.left(), r.bottom());
@@ -146,7 +150,11 @@ void DrawName(QPainter& p, const Fonts& fonts, const QString& text, qreal pixelS
 // The outline's own edge: a dark line just inside it and a faint light one inside that,
 // so the cut-out shape looks finished. The picture's border counts as outside; what lies
 // outside is filled dark, so that a window left unshaped still looks tidy.
-void OutlineRim(QImage& image, const QRegion& outline) {
+void OutlineRim(QImage& image, const QRegion& logicalOutline) {
+    // Measured in the picture's own pixels, the rim as wide as at resolution 1.
+    const int k = static_cast<int>(image.devicePixelRatio());
+    const QRegion outline =
+        k == 1 ? logicalOutline : QTransform::fromScale(k, k).map(logicalOutline);
     const int w = image.width(), h = image.height();
     std::vector<int> distance(static_cast<std::size_t>(w * h), 99);
     auto inside = [&](int x, int y) {
@@ -156,7 +164,7 @@ void OutlineRim(QImage& image, const QRegion& outline) {
         for (int x = 0; x < w; ++x) {
             if (!inside(x, y)) continue;
             int d = 99;
-            for (int r = 1; r <= 2 && d == 99; ++r)
+            for (int r = 1; r <= 2 * k && d == 99; ++r)
                 for (int dy = -r; dy <= r; ++dy)
                     for (int dx = -r; dx <= r; ++dx)
                         if (std::abs(dx) + std::abs(dy) <= r && !inside(x + dx, y + dy))
@@ -167,9 +175,9 @@ void OutlineRim(QImage& image, const QRegion& outline) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const int d = distance[static_cast<std::size_t>(y * w + x)];
-            if (d == 1 || !inside(x, y))
+            if (d <= k || !inside(x, y))
                 line[x] = 0xFF000000 | layout::WindowFillRgb;
-            else if (d == 2)
+            else if (d <= 2 * k)
                 line[x] = Mix(QColor(line[x]), QColor(0xD9B98A), 0.35).rgb();
         }
     }
@@ -177,10 +185,10 @@ void OutlineRim(QImage& image, const QRegion& outline) {
 
 } // namespace
 
-QImage DrawBackground(const Fonts& fonts) {
+QImage DrawBackground(const Fonts& fonts, int resolution) {
     using namespace layout;
     const int width = Background.w, height = Background.h;
-    QImage image = WoodTexture(width, height, WoodDark, WoodLight, 11);
+    QImage image = WoodTexture(width, height, WoodDark, WoodLight, 11, 1.0, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -264,9 +272,9 @@ QImage DrawBackground(const Fonts& fonts) {
     return image;
 }
 
-QImage DrawSplash(const Fonts& fonts) {
+QImage DrawSplash(const Fonts& fonts, int resolution) {
     const int width = layout::SplashPicture.w, height = layout::SplashPicture.h;
-    QImage image = PaperTexture(width, height, Paper, 21);
+    QImage image = PaperTexture(width, height, Paper, 21, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -308,9 +316,9 @@ QImage DrawSplash(const Fonts& fonts) {
     return image;
 }
 
-QImage DrawAboutLogo(const Fonts& fonts) {
+QImage DrawAboutLogo(const Fonts& fonts, int resolution) {
     const int width = layout::AboutLogo.w, height = layout::AboutLogo.h;
-    QImage image = WoodTexture(width, height, WoodDark, WoodLight, 31, 0.5);
+    QImage image = WoodTexture(width, height, WoodDark, WoodLight, 31, 0.5, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(0, 0, width, height, QColor(0, 0, 0, 50));
@@ -423,9 +431,17 @@ QString IconSvg(const Fonts& fonts) {
 
 std::vector<Picture> Pictures() {
     std::vector<Picture> pictures{
-        {QStringLiteral("pictures/background.jpg"), 92, DrawBackground},
-        {QStringLiteral("pictures/splash.jpg"), 92, DrawSplash},
-        {QStringLiteral("pictures/about_logo.jpg"), 95, DrawAboutLogo},
+        {QStringLiteral("pictures/background.jpg"), 92,
+         [](const Fonts& f) { return DrawBackground(f); }},
+        {QStringLiteral("pictures/splash.jpg"), 92, [](const Fonts& f) { return DrawSplash(f); }},
+        {QStringLiteral("pictures/about_logo.jpg"), 95,
+         [](const Fonts& f) { return DrawAboutLogo(f); }},
+        {QStringLiteral("pictures/background@2x.jpg"), 92,
+         [](const Fonts& f) { return DrawBackground(f, 2); }},
+        {QStringLiteral("pictures/splash@2x.jpg"), 92,
+         [](const Fonts& f) { return DrawSplash(f, 2); }},
+        {QStringLiteral("pictures/about_logo@2x.jpg"), 95,
+         [](const Fonts& f) { return DrawAboutLogo(f, 2); }},
     };
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         pictures.push_back({QStringLiteral("icons/quintavo-%1.png").arg(size), 0,

@@ -18,9 +18,10 @@ struct Picture {
 // The game window's background, the splash picture, the About logo and the icon sizes.
 std::vector<Picture> Pictures();
 
-QImage DrawBackground(const Fonts& fonts);
-QImage DrawSplash(const Fonts& fonts);
-QImage DrawAboutLogo(const Fonts& fonts);
+// At resolution 2 the same picture in twice the pixels, for screens of that density.
+QImage DrawBackground(const Fonts& fonts, int resolution = 1);
+QImage DrawSplash(const Fonts& fonts, int resolution = 1);
+QImage DrawAboutLogo(const Fonts& fonts, int resolution = 1);
 QImage DrawIcon(const Fonts& fonts, int size);
 QString IconSvg(const Fonts& fonts);
 

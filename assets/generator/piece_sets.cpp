@@ -1,5 +1,6 @@
 #include "assets/generator/piece_sets.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
@@ -29,16 +30,18 @@ std::array<PieceShape, 6> Shapes(const Fonts& fonts) {
     return shapes;
 }
 
-// One piece drawn anti-aliased into a transparent C x C cell.
-QImage DrawPiece(const PieceShape& shape, const QTransform& toCell, int cell, bool white,
-                 const PieceTheme& theme) {
+// One piece drawn anti-aliased into a transparent cell of `logicalCell` times `scale`
+// pixels; the choices of style follow the logical cell, so both drawings look alike.
+QImage DrawPiece(const PieceShape& shape, const QTransform& toCell, int logicalCell, int scale,
+                 bool white, const PieceTheme& theme) {
+    const int cell = logicalCell * scale;
     QImage layer(cell, cell, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
     // Below about 24 pixels the inner lines run together into grey and thin spikes (the
     // queen's crown) break up; a slightly fattened silhouette alone reads better there.
-    const bool innerLines = cell >= 24;
+    const bool innerLines = logicalCell >= 24;
     QPainterPath hull = toCell.map(shape.hull);
     if (!innerLines) {
         QPainterPathStroker fatten;
@@ -49,7 +52,7 @@ QImage DrawPiece(const PieceShape& shape, const QTransform& toCell, int cell, bo
     const QRectF box = hull.boundingRect();
     QLinearGradient shade(box.topLeft(), box.bottomRight());
     // Thin lines vanish at small sizes; the line width never drops below a pixel.
-    const qreal line = std::max(1.0, cell / 36.0);
+    const qreal line = std::max(1.0, logicalCell / 36.0) * scale;
     if (white) {
         shade.setColorAt(0, theme.whiteTop);
         shade.setColorAt(1, theme.whiteBottom);
@@ -62,7 +65,7 @@ QImage DrawPiece(const PieceShape& shape, const QTransform& toCell, int cell, bo
     } else {
         shade.setColorAt(0, theme.blackTop);
         shade.setColorAt(1, theme.blackBottom);
-        const qreal rim = std::max(1.0, cell / 30.0);
+        const qreal rim = std::max(1.0, logicalCell / 30.0) * scale;
         p.strokePath(hull,
                      QPen(theme.blackRim, 2 * rim, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         if (innerLines) {
@@ -98,6 +101,27 @@ void PlaceCell(const QImage& layer, QImage* sheet, int cellX, int cellY) {
     }
 }
 
+// Soft-edged piece pixels: the mask's grey is the piece's transparency (black opaque,
+// white absent), the image holds the piece's colour wherever it shows at all.
+void PlaceCellSmooth(const QImage& layer, QImage* sheet, int cellX, int cellY) {
+    const int cell = layer.width();
+    for (int y = 0; y < cell; ++y) {
+        auto* in = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+        auto* image = reinterpret_cast<QRgb*>(sheet->scanLine(cellY + y));
+        auto* mask = reinterpret_cast<QRgb*>(sheet->scanLine(cellY + cell + y));
+        for (int x = 0; x < cell; ++x) {
+            const int alpha = qAlpha(in[x]);
+            QRgb colour = 0xFFFFFFFF;
+            if (alpha > 0) {
+                const QRgb c = qUnpremultiply(in[x]);
+                colour = qRgb(qRed(c), qGreen(c), qBlue(c));
+            }
+            image[cellX + x] = colour;
+            mask[cellX + x] = qRgb(255 - alpha, 255 - alpha, 255 - alpha);
+        }
+    }
+}
+
 PieceTheme Theme(QRgb whiteTop, QRgb whiteBottom, QRgb whiteLine, QRgb blackTop, QRgb blackBottom,
                  QRgb blackRim) {
     return {QColor(whiteTop), QColor(whiteBottom), QColor(whiteLine),
@@ -128,7 +152,7 @@ std::vector<PieceSetPlan> PieceSetPlans() {
     };
 }
 
-QImage DrawPieceSet(const Fonts& fonts, const PieceSetPlan& plan) {
+QImage DrawPieceSet(const Fonts& fonts, const PieceSetPlan& plan, int resolution) {
     const int cell = plan.height / 4;
     const auto shapes = Shapes(fonts);
 
@@ -144,7 +168,8 @@ QImage DrawPieceSet(const Fonts& fonts, const PieceSetPlan& plan) {
     const qreal scale = std::min((cell - 2 * margin) / tallest, (cell - 2 * margin) / widest);
     const qreal baseline = (cell + tallest * scale) / 2; // the tallest piece centred
 
-    QImage sheet(6 * cell, 4 * cell, QImage::Format_RGB32);
+    const int device = cell * resolution;
+    QImage sheet(6 * device, 4 * device, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     for (int colour = 0; colour < 2; ++colour) {
         for (int column = 0; column < 6; ++column) {
@@ -152,16 +177,25 @@ QImage DrawPieceSet(const Fonts& fonts, const PieceSetPlan& plan) {
             const QRectF box = shape.hull.boundingRect();
             // Whole-pixel placement keeps the bases and the upright lines crisp.
             const int visible = std::min(cell, plan.width - column * cell); // set 2 cuts its king
-            const qreal dx = std::round((visible - box.width() * scale) / 2 - box.left() * scale);
-            const qreal dy = std::round(baseline - box.bottom() * scale);
+            const qreal dx =
+                std::round(resolution * ((visible - box.width() * scale) / 2 - box.left() * scale));
+            const qreal dy = std::round(resolution * (baseline - box.bottom() * scale));
             QTransform toCell;
             toCell.translate(dx, dy);
-            toCell.scale(scale, scale);
-            const QImage piece = DrawPiece(shape, toCell, cell, colour == 0, plan.theme);
-            PlaceCell(piece, &sheet, column * cell, 2 * colour * cell);
+            toCell.scale(resolution * scale, resolution * scale);
+            const QImage piece =
+                DrawPiece(shape, toCell, cell, resolution, colour == 0, plan.theme);
+            if (resolution == 1)
+                PlaceCell(piece, &sheet, column * device, 2 * colour * device);
+            else
+                PlaceCellSmooth(piece, &sheet, column * device, 2 * colour * device);
         }
     }
-    return sheet.copy(0, 0, plan.width, plan.height);
+    return sheet.copy(0, 0, plan.width * resolution, plan.height * resolution);
+}
+
+QString HiDpiFileName(const QString& fileName) {
+    return QFileInfo(fileName).completeBaseName() + QStringLiteral("@2x.png");
 }
 
 QImage PreviewOnBoard(const QImage& set, int square) {
@@ -183,7 +217,9 @@ QImage PreviewOnBoard(const QImage& set, int square) {
             QImage piece = image.convertToFormat(QImage::Format_ARGB32);
             for (int y = 0; y < cell; ++y)
                 for (int x = 0; x < w; ++x)
-                    if ((mask.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) piece.setPixel(x, y, 0);
+                    piece.setPixel(x, y,
+                                   (piece.pixel(x, y) & 0xFFFFFF) |
+                                       ((255u - qGreen(mask.pixel(x, y))) << 24));
             const int offset = (square - cell) / 2;
             p.drawImage(target.topLeft() + QPoint(offset, offset), piece);
         }

@@ -25,7 +25,12 @@ struct PieceSetPlan {
 // DEFAULTSET40 first, then the nine numbered sets.
 std::vector<PieceSetPlan> PieceSetPlans();
 
-QImage DrawPieceSet(const Fonts& fonts, const PieceSetPlan& plan);
+// At resolution 1 the hard-edged set as the board has always cut it. At resolution 2 the
+// same set at twice the pixels for screens of that density, anti-aliased: there the mask's
+// grey is the transparency, from black (opaque) to white (absent).
+QImage DrawPieceSet(const Fonts& fonts, const PieceSetPlan& plan, int resolution = 1);
+// The name of a set's drawing at resolution 2: "set4.bmp" -> "set4@2x.png".
+QString HiDpiFileName(const QString& fileName);
 
 // The pieces of a set placed on a small board, for looking at them as the game shows them.
 QImage PreviewOnBoard(const QImage& set, int square);

@@ -119,6 +119,39 @@ TEST_F(AssetsTest, WhitePiecesAreLightAndBlackPiecesDark) {
     }
 }
 
+// The finer drawing of each set: twice the size, the same pieces in the same places (its
+// mostly opaque pixels cover what the coarse mask covers), and soft edges, where the
+// mask's greys lie between opaque and absent.
+TEST_F(AssetsTest, FineSetsAreTheSameSetsAtTwiceThePixels) {
+    const std::vector<SetCase> sets = AllSets();
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        const QString finePath = i == 0 ? QString::fromLatin1(DefaultPieceSet2xPath)
+                                        : BuiltInPieceSet2xPath(static_cast<int>(i) - 1);
+        SCOPED_TRACE(finePath.toStdString());
+        const QImage coarse = LoadPicture(sets[i].path).convertToFormat(QImage::Format_RGB32);
+        const QImage fine = LoadPicture(finePath).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(fine.isNull());
+        ASSERT_EQ(fine.size(), 2 * coarse.size());
+        const int cell = coarse.height() / 4;
+        int both = 0, either = 0, soft = 0;
+        for (int row : {1, 3})
+            for (int y = 0; y < 2 * cell; ++y)
+                for (int x = 0; x < fine.width(); ++x) {
+                    const int grey = qGreen(fine.pixel(x, 2 * row * cell + y));
+                    const bool inFine = grey < 128;
+                    const bool inCoarse = (coarse.pixel(x / 2, row * cell + y / 2) & 0xFFFFFF) == 0;
+                    both += inFine && inCoarse;
+                    either += inFine || inCoarse;
+                    soft += grey > 0 && grey < 255;
+                }
+        ASSERT_GT(either, 0);
+        EXPECT_GT(both * 100 / either, 85) << "shared piece pixels";
+        EXPECT_GT(soft, 12 * cell) << "anti-aliased edge pixels";
+    }
+    EXPECT_TRUE(BuiltInPieceSet2xPath(-1).isEmpty());
+    EXPECT_TRUE(BuiltInPieceSet2xPath(BuiltInPieceSetCount).isEmpty());
+}
+
 TEST_F(AssetsTest, DefaultSetIsAnEightBitPalettedBitmap) {
     const QByteArray bmp = ReadResource(QString::fromLatin1(DefaultPieceSetPath));
     ASSERT_GE(bmp.size(), 54);
@@ -156,6 +189,51 @@ TEST_F(AssetsTest, WindowPicturesDecodeToTheirSizes) {
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), picture.size);
     }
+}
+
+// On a dense screen the finer pictures come at the screen's ratio and keep their logical sizes; at
+// ratio 1 the plain ones come as they always did.
+TEST_F(AssetsTest, WindowPicturesForEachPixelRatio) {
+    const struct {
+        const char* path;
+        const char* fine;
+    } pictures[] = {
+        {BackgroundPath, Background2xPath},
+        {SplashPath, Splash2xPath},
+        {AboutLogoPath, AboutLogo2xPath},
+    };
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.fine);
+        const QString path = QString::fromLatin1(picture.path);
+        const QString fine = QString::fromLatin1(picture.fine);
+        ASSERT_TRUE(ReadResource(fine).startsWith("\xFF\xD8\xFF")) << "not a JPEG";
+        const QImage plain = LoadPicture(path);
+        EXPECT_EQ(LoadPictureForRatio(path, fine, 1.0), plain);
+        const QImage twice = LoadPictureForRatio(path, fine, 2.0);
+        EXPECT_EQ(twice.size(), 2 * plain.size());
+        EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+        EXPECT_EQ(twice.deviceIndependentSize(), QSizeF(plain.size()));
+        // One and a half: the screen's pixels exactly, so nothing scales it again.
+        const QImage between = LoadPictureForRatio(path, fine, 1.5);
+        EXPECT_EQ(between.devicePixelRatio(), 1.5);
+        EXPECT_EQ(between.size(), QSize(qRound(plain.width() * 1.5), qRound(plain.height() * 1.5)));
+        // A missing finer picture leaves the plain one.
+        EXPECT_EQ(LoadPictureForRatio(path, QStringLiteral(":/none.jpg"), 2.0), plain);
+    }
+}
+
+// The finer background follows the same outline: dark just outside it, its own colours
+// well inside.
+TEST_F(AssetsTest, FineBackgroundFollowsTheOutline) {
+    const QImage image = LoadPicture(QString::fromLatin1(Background2xPath));
+    ASSERT_EQ(image.size(), QSize(2 * layout::Background.w, 2 * layout::Background.h));
+    auto gray = [&](int x, int y) { return qGray(image.pixel(x, y)); };
+    EXPECT_LT(gray(0, 0), 40);
+    EXPECT_LT(gray(2 * 629 + 1, 2 * 602 + 1), 40);
+    EXPECT_LT(gray(2 * 4, 0), 40);              // left of the top row's first pixel (5, 0)
+    EXPECT_GT(gray(2 * 168 + 10, 2 * 39), 190); // under the title
+    for (const layout::Rect& face : layout::CommandFaces())
+        EXPECT_GT(gray(2 * face.x + 8, 2 * face.y + 8), 200) << face.x;
 }
 
 // The background is dark where the window's outline cuts it away and light where the

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end runs of the real program in a virtual X server of its own,
-# driven by real pointer and key events. Usage: e2e.sh game|chrome|tray|dbus_tray.
+# driven by real pointer and key events. Usage: e2e.sh game|chrome|tray|dbus_tray,
+# or e2e.sh dense-<factor> for the game on a screen of that scale factor.
 # Needs QUINTAVO_BIN (the built program) and QUINTAVO_ARTIFACT_DIR (where the
 # screenshots go). Exit status 77 means the scenario could not run here.
 set -euo pipefail
@@ -53,7 +54,9 @@ trap cleanup EXIT
 # The server picks a free display itself and names it on fd 3, so parallel
 # runs cannot collide; local clients need no cookie. Without -noreset it
 # would reset whenever its last client left, refusing whoever came then.
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 3>"$work/display" \
+screen=1024x768x24
+case "$scenario" in dense-*) screen=2048x1536x24 ;; esac
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "$screen" 3>"$work/display" \
     >"$work/xvfb.log" 2>&1 &
 server_pid=$!
 for _ in $(seq 1 100); do
@@ -506,5 +509,102 @@ scenario_dbus_tray() {
     close_by_button
 }
 
-"scenario_$scenario"
+# The game on a screen scaled by QT_SCALE_FACTOR: the splash, the window and
+# the About window at their logical sizes times the factor, the window cut to
+# its outline, a move played by mouse. Screenshots of each window alone, in
+# the screen's pixels, for looking at as a player would.
+scenario_dense() {
+    local factor=${scenario#dense-}
+    export QT_SCALE_FACTOR=$factor
+    scaled() { awk -v v="$1" -v f="$factor" 'BEGIN { printf "%d", v * f + 0.5 }'; }
+    # The largest visible window of this title whose width is near the scaled one.
+    window_near() { # title logical-width
+        local title=$1 want
+        want=$(scaled "$2")
+        local w
+        for w in $(windows_named "$title"); do
+            local WIDTH=0 HEIGHT=0 X=0 Y=0 SCREEN=0 WINDOW=0
+            eval "$(xdotool getwindowgeometry --shell "$w")"
+            [ $((WIDTH - want)) -le 1 ] && [ $((want - WIDTH)) -le 1 ] && echo "$w" && return 0
+        done
+        return 1
+    }
+    shot_window() { # name window
+        local geometry
+        geometry=$(xdotool getwindowgeometry --shell "$2" 2>/dev/null) || fail "$1 went away"
+        shot "$1"
+        local WIDTH=0 HEIGHT=0 X=0 Y=0 SCREEN=0 WINDOW=0
+        eval "$geometry"
+        convert "$last_shot" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "${last_shot%.png}-alone.png"
+    }
+
+    import -window root "$work/background.png"
+    "$work/bin/quintavo" >"$work/program.log" 2>&1 &
+    app_pid=$!
+    note "factor $factor: the splash"
+    wait_for 20 window_near Quintavo 318 >/dev/null || fail "no splash window"
+    shot_window "splash" "$(window_near Quintavo 318)"
+    wait_for 30 window_near Quintavo 639 >/dev/null || fail "the game window did not show"
+    main=$(window_near Quintavo 639)
+    local WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    WX=$X
+    WY=$Y
+    [ "$HEIGHT" -ge $(($(scaled 615) - 1)) ] || fail "the window is $WIDTH x $HEIGHT"
+    splash_gone() { ! window_near Quintavo 318 >/dev/null; }
+    wait_for 10 splash_gone || fail "the splash stayed"
+    sleep 0.5
+    shot_window "window" "$main"
+
+    note "the outline, scaled"
+    local backdrop corner
+    backdrop=$(pixel 2 2 "$work/background.png")
+    for corner in "0 0" "638 300" "634 10" "3 595" "100 612"; do
+        set -- $corner
+        local x=$((WX + $(scaled "$1"))) y=$((WY + $(scaled "$2")))
+        [ "$(pixel $x $y)" = "$backdrop" ] || fail "($1, $2) of the window is not cut away"
+    done
+    [ "$(pixel $((WX + $(scaled 300))) $((WY + $(scaled 12))))" != "$backdrop" ] ||
+        fail "the title bar is missing"
+    xwininfo -shape -id "$main" >"$work/shape.txt" 2>&1 || true
+
+    note "e2 to e4 by mouse, and the computer's answer"
+    local sx=$((WX + $(scaled $((16 + 20 + 4 * 45 + 22)))))
+    local y2=$((WY + $(scaled $((61 + 20 + 6 * 45 + 22)))))
+    local y4=$((WY + $(scaled $((61 + 20 + 4 * 45 + 22)))))
+    focus "$main"
+    drag "$sx" "$y2" "$sx" "$y4"
+    sleep 3
+    shot_window "moved" "$main"
+
+    note "d2 lifted and held over d3: the floating piece"
+    local dx=$((WX + $(scaled $((16 + 20 + 3 * 45 + 22)))))
+    local y3=$((WY + $(scaled $((61 + 20 + 5 * 45 + 22)))))
+    xdotool mousemove "$dx" "$y2" sleep 0.05 mousedown 1
+    local i
+    for i in 1 2 3 4 5 6; do
+        xdotool mousemove "$((dx + $(scaled 8) * i / 6))" "$((y2 + (y3 - y2 + $(scaled 10)) * i / 6))"
+        sleep 0.03
+    done
+    sleep 0.3
+    shot_window "dragging" "$main"
+    xdotool mousemove "$dx" "$((WY + $(scaled $((61 + 20 + 4 * 45 + 22)))))" sleep 0.05 mouseup 1
+    sleep 2
+    shot_window "dropped" "$main"
+
+    note "F9 opens the About window"
+    about() { xdotool search --onlyvisible --name '^Über' 2>/dev/null | head -n1; }
+    has_about() { [ -n "$(about)" ]; }
+    press "$main" F9
+    wait_for 10 has_about || fail "F9 opened no About window"
+    sleep 0.3
+    shot_window "about" "$(about)"
+    press "$(about)" Escape
+    wait_for 10 eval '! has_about' || fail "Escape did not close the About window"
+}
+
+case "$scenario" in
+dense-*) scenario_dense ;;
+*) "scenario_$scenario" ;;
+esac
 echo "[$scenario] passed"

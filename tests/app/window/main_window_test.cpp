@@ -54,13 +54,13 @@ QColor TextColour(const QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
 
-const QStringList ThreeHalfMoves = {QStringLiteral("1. E2-E4"),
-                                    QStringLiteral("              E7-E5"),
-                                    QStringLiteral("2. G1-F3")};
+const QStringList ThreeHalfMoves = {
+    QStringLiteral("1. E2-E4"), QStringLiteral("              E7-E5"), QStringLiteral("2. G1-F3")};
 
 std::string SavedGameOf(const QStringList& lines) {
     std::vector<std::string> moves;
-    for (const QString& line : lines) moves.push_back(line.toStdString());
+    for (const QString& line : lines)
+        moves.push_back(line.toStdString());
     return appcore::FormatSavedGame(moves, "game.vsr", "01.02.2024");
 }
 
@@ -121,7 +121,8 @@ TEST_F(WindowTest, HoldsEveryControlAtItsPlace) {
 
     auto* menu = Window->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
     QStringList items;
-    for (QAction* action : menu->actions()) items << action->objectName();
+    for (QAction* action : menu->actions())
+        items << action->objectName();
     EXPECT_EQ(items.join(u' '), QStringLiteral("Hide1 Optionen1 ber1 N1 Close1"));
     EXPECT_EQ(Window->findChild<chrome::TTrayIcon*>()->Hint(), QStringLiteral("Mirabel"));
 }
@@ -144,8 +145,8 @@ TEST_F(WindowTest, CaptionsOfEveryLanguageKeepApart) {
     for (int language = 0; language < 4; ++language) {
         SCOPED_TRACE(language);
         Window.reset();
-        WriteSettings(std::string(QuietSettings) + "[Language]\r\nCurrentLanguageID=" +
-                      std::to_string(language) + "\r\n");
+        WriteSettings(std::string(QuietSettings) +
+                      "[Language]\r\nCurrentLanguageID=" + std::to_string(language) + "\r\n");
         Open();
         EXPECT_LT(Label("Label6")->geometry().right(), Label("Label7")->x());
         EXPECT_LT(Label("Label8")->geometry().right(), Label("Label4")->x());
@@ -160,7 +161,8 @@ TEST_F(WindowTest, CreatingTheWindowWritesEveryKeyOfTheSettingsFile) {
     Open();
     const std::string ini = ReadFile(SettingsFile());
     int keys = 0;
-    for (const std::string& line : Lines(ini)) keys += line.find('=') != std::string::npos;
+    for (const std::string& line : Lines(ini))
+        keys += line.find('=') != std::string::npos;
     EXPECT_EQ(keys, 31) << ini;
     EXPECT_NE(ini.find("iTimeLimit=32"), std::string::npos);
     EXPECT_NE(ini.find("ThinkingPriority=0"), std::string::npos);
@@ -176,6 +178,7 @@ TEST_F(WindowTest, AnOwnPieceBitmapThatCannotBeReadFallsBackAndIsCleared) {
     Open();
     EXPECT_EQ(Prompts->Log, QStringList{QStringLiteral("message: Error - Erreur - Fehler")});
     EXPECT_EQ(Board().CustomPieceSetBitmap().size(), QSize(216, 144)); // built-in set 0
+    EXPECT_EQ(Board().FinePieceSet().size(), QSize(432, 288));         // and its finer drawing
     const std::string ini = ReadFile(SettingsFile());
     EXPECT_NE(ini.find("ShowIt=0"), std::string::npos);
     EXPECT_NE(ini.find("PathPic=\r\n"), std::string::npos);
@@ -185,7 +188,21 @@ TEST_F(WindowTest, APieceSetBeyondTheLastSelectsTheLast) {
     WriteSettings(std::string(QuietSettings) + "PieceSet=12\r\n");
     Open();
     EXPECT_EQ(Board().CustomPieceSetBitmap().size(), QSize(360, 240)); // set 8
+    EXPECT_EQ(Board().FinePieceSet().size(), QSize(720, 480));
     EXPECT_TRUE(Prompts->Log.isEmpty());
+}
+
+// A player's own bitmap has no finer drawing; dense screens get it scaled.
+TEST_F(WindowTest, AnOwnPieceBitmapComesWithoutAFinerDrawing) {
+    const std::string picture = Path("pieces.bmp");
+    QImage own(120, 80, QImage::Format_RGB32);
+    own.fill(Qt::black);
+    ASSERT_TRUE(own.save(QString::fromStdString(picture), "BMP"));
+    WriteSettings(std::string(QuietSettings) + "[BoardSettings]\r\nShowIt=1\r\nPathPic=" + picture +
+                  "\r\n");
+    Open();
+    EXPECT_EQ(Board().CustomPieceSetBitmap().size(), QSize(120, 80));
+    EXPECT_TRUE(Board().FinePieceSet().isNull());
 }
 
 TEST_F(WindowTest, NewAsksTheSaveQuestionAndFollowsEachAnswer) {
@@ -274,14 +291,14 @@ TEST_F(WindowTest, StartStopAfterALoadResumesInEveryLanguage) {
         SCOPED_TRACE(language);
         Window.reset();
         WriteFile(Path("game.vsr"), SavedGameOf(ThreeHalfMoves));
-        WriteSettings(std::string(QuietSettings) + "[Language]\r\nCurrentLanguageID=" +
-                      std::to_string(language) + "\r\n");
+        WriteSettings(std::string(QuietSettings) +
+                      "[Language]\r\nCurrentLanguageID=" + std::to_string(language) + "\r\n");
         Prompts->OpenName = QString::fromStdString(Path("game.vsr"));
         Open();
         Key(Qt::Key_F3);
         ASSERT_TRUE(Window->State().GameRunning);
-        EXPECT_EQ(Label("Label2")->text(), language == 2 ? QStringLiteral("Début")
-                                                         : QStringLiteral("Start"));
+        EXPECT_EQ(Label("Label2")->text(),
+                  language == 2 ? QStringLiteral("Début") : QStringLiteral("Start"));
         Key(Qt::Key_F7);
         EXPECT_TRUE(Window->State().GameRunning);
         EXPECT_EQ(Label("Label2")->text(), lang::sStop);
@@ -410,7 +427,8 @@ TEST_F(WindowTest, BoardMessagesFollowTheirSwitches) {
         {"ShowChess=0\r\nShowMate=0", foolsMate, {}, false},
         {"ShowCasteling=1", castle, {info.arg(u"Rochade")}, true},
         {"ShowCasteling=0", castle, {}, true},
-        {"ShowThreeFoldPos=1\r\nShowDraw=1", repeat,
+        {"ShowThreeFoldPos=1\r\nShowDraw=1",
+         repeat,
          {QStringLiteral("message: Diese Position ist zum dritten Mal aufgetreten"),
           info.arg(u"Unentschieden")},
          false},
@@ -423,7 +441,8 @@ TEST_F(WindowTest, BoardMessagesFollowTheirSwitches) {
         WriteSettings(std::string(QuietSettings) + c.settings + "\r\n");
         Open();
         Key(Qt::Key_F2);
-        for (const auto& [from, to] : c.moves) Move(from, to);
+        for (const auto& [from, to] : c.moves)
+            Move(from, to);
         EXPECT_EQ(Prompts->Log, c.shown);
         EXPECT_EQ(Window->State().GameRunning, c.stillRunning);
         EXPECT_EQ(MoveLines().size(), static_cast<qsizetype>(c.moves.size()));
@@ -480,8 +499,9 @@ TEST_F(WindowTest, LoadRefusesForeignFilesAndResetsAfterBrokenOnes) {
     Prompts->Answers = {Answer::No};
     Key(Qt::Key_F3);
     ASSERT_GE(Prompts->Log.size(), 2);
-    EXPECT_EQ(Prompts->Log[1],
-              QStringLiteral("message: Fehler beim Laden aufgetreten. Das Spiel wird neu gestartet."));
+    EXPECT_EQ(
+        Prompts->Log[1],
+        QStringLiteral("message: Fehler beim Laden aufgetreten. Das Spiel wird neu gestartet."));
     EXPECT_TRUE(MoveLines().isEmpty());
     EXPECT_TRUE(Window->State().GameRunning);
     EXPECT_EQ(Board().PieceAt(Square::E2), 'P');
@@ -520,7 +540,8 @@ TEST_F(WindowTest, AFailedSaveShowsWhyAndCancelsTheNewGameThatAsked) {
     Prompts->Answers = {Answer::Yes};
     Key(Qt::Key_F2);
     ASSERT_EQ(Prompts->Log.size(), 3);
-    EXPECT_TRUE(Prompts->Log[2].startsWith(QStringLiteral("message: "))) << Prompts->Log[2].toStdString();
+    EXPECT_TRUE(Prompts->Log[2].startsWith(QStringLiteral("message: ")))
+        << Prompts->Log[2].toStdString();
     EXPECT_TRUE(Prompts->Log[2].contains(QStringLiteral("out.vsr")));
     EXPECT_EQ(MoveLines(), QStringList{QStringLiteral("1. E2-E4")});
     EXPECT_TRUE(Window->State().GameModified);
@@ -687,8 +708,9 @@ TEST_F(WindowTest, CommandLabelsLightUpUnderThePointerUntilItLeavesForTheBackgro
 }
 
 TEST_F(WindowTest, WithTheComputerPlayingWhiteShowingTheWindowOpensTheGame) {
-    WriteSettings("[Settings]\r\nComputerPlaysBlack=0\r\nComputerPlaysWhite=1\r\nAnimatedMoves=0\r\n"
-                  "SearchDepth=1\r\n");
+    WriteSettings(
+        "[Settings]\r\nComputerPlaysBlack=0\r\nComputerPlaysWhite=1\r\nAnimatedMoves=0\r\n"
+        "SearchDepth=1\r\n");
     Open();
     EXPECT_TRUE(Window->State().WhiteTurnMark);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !Board().WhiteToMove(); }, 10000));
