@@ -7,6 +7,7 @@
 
 #include <array>
 #include <atomic>
+#include <climits>
 #include <cstdint>
 #include <functional>
 
@@ -178,6 +179,10 @@ private:
     std::array<std::int32_t, MaxPly + 1> m_plyMovesStart{};
     std::array<std::int32_t, MaxPly + 1> m_plyMovesEnd{};
     std::array<UndoRecord, MaxPly> m_undoStack{};
+    // Per ply, the score of the last pick that scanned the list: no entry
+    // after it scores higher. Fresh lists start with a value no score takes.
+    static constexpr std::int32_t NoSelectBound = INT32_MIN;
+    std::array<std::int32_t, MaxPly + 1> m_selectBound{};
 
     // Evaluation, fixed at the root of every search
     std::array<std::array<std::array<std::int32_t, 64>, 6>, 2> m_pieceSquareValue{};

@@ -288,6 +288,7 @@ void TEngine::GenerateAllMoves() {
     }
     AddEnPassantMoves();
     m_plyMovesStart[p + 1] = m_plyMovesEnd[p];
+    m_selectBound[p] = NoSelectBound;
 }
 
 void TEngine::GenerateCaptureMoves() {
@@ -323,6 +324,7 @@ void TEngine::GenerateCaptureMoves() {
     }
     AddEnPassantMoves();
     m_plyMovesStart[p + 1] = m_plyMovesEnd[p];
+    m_selectBound[p] = NoSelectBound;
 }
 
 bool TEngine::PlayMove(EngineMove move) {

@@ -163,8 +163,12 @@ int TEngine::CaptureSearch(int alpha, int beta) {
 }
 
 void TEngine::SelectNextMove(int i) {
-    const int end = m_plyMovesEnd[m_searchPly];
+    const int p = m_searchPly;
+    const int end = m_plyMovesEnd[p];
     const std::int32_t* scores = m_stackScores.data();
+    // No entry after i can beat the last pick's score, so an entry that holds
+    // it is the pick without a scan; runs of equal scores are the rule.
+    if (scores[i] == m_selectBound[p]) return;
     // The highest score first, then the first entry that holds it: the same
     // pick as replacing only on a strictly greater score, found with
     // independent running maxima.
@@ -175,6 +179,7 @@ void TEngine::SelectNextMove(int i) {
     }
     for (; j < end; ++j) top[0] = std::max(top[0], scores[j]);
     const std::int32_t best = std::max(std::max(top[0], top[1]), std::max(top[2], top[3]));
+    m_selectBound[p] = best;
     if (best == scores[i]) return;
     int at = i + 1;
     while (scores[at] != best) ++at;
