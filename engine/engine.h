@@ -151,6 +151,10 @@ private:
     void SelectNextMove(int i);
     void BoostBestLineMove();
     bool AtSearchLimit() const;
+    std::uint64_t SideToMoveCheckers();
+    bool SideToMoveInCheck() { return SideToMoveCheckers() != 0; }
+    std::uint64_t AttackersOf(int sq, int byColor) const;
+    bool ExposedThrough(int from, int color) const;
     void TakeLine(int ply, EngineMove move);
     std::uint64_t PerftAt(int depth);
 
@@ -179,6 +183,11 @@ private:
     std::array<std::int32_t, MaxPly + 1> m_plyMovesStart{};
     std::array<std::int32_t, MaxPly + 1> m_plyMovesEnd{};
     std::array<UndoRecord, MaxPly> m_undoStack{};
+    // Per ply, the pieces that give check to the side to move, found when
+    // first asked and kept while the ply's position stands, so that its moves
+    // share one test.
+    std::array<std::uint64_t, MaxPly + 1> m_checkers{};
+    std::array<bool, MaxPly + 1> m_checkersKnown{};
     // Per ply, the score of the last pick that scanned the list: no entry
     // after it scores higher. Fresh lists start with a value no score takes.
     static constexpr std::int32_t NoSelectBound = INT32_MIN;

@@ -99,7 +99,7 @@ int TEngine::AlphaBeta(int alpha, int beta, int depth) {
     }
     if (depth == 0) return CaptureSearch(alpha, beta);
     m_bestLineLength[p] = p;
-    const bool inCheck = IsInCheck(m_sideToMove);
+    const bool inCheck = SideToMoveInCheck();
     if (inCheck) ++depth;
     GenerateAllMoves();
     if (m_followBestLine) BoostBestLineMove();
@@ -133,7 +133,7 @@ int TEngine::CaptureSearch(int alpha, int beta) {
     if (p > m_selDepth) m_selDepth = p;
     m_bestLineLength[p] = p;
     if (AtSearchLimit()) return EvaluatePosition();
-    const bool inCheck = IsInCheck(m_sideToMove);
+    const bool inCheck = SideToMoveInCheck();
     if (inCheck) {
         GenerateAllMoves();
     } else {
