@@ -136,10 +136,12 @@ private:
         std::int32_t Captured;
         std::int32_t CastleRights;
         std::int32_t EnPassantSquare;
+        std::array<std::int32_t, 2>
+            TableSums; // as before the move, so UndoMove need not count them back
     };
 
-    void PutPiece(int sq, int color, int kind);
-    void ClearSquare(int sq);
+    template <bool KeepSums = true> void PutPiece(int sq, int color, int kind);
+    template <bool KeepSums = true> void ClearSquare(int sq);
     void RebuildDerivedState();
     void PawnScores(int scores[2]);
     void AddMove(int from, int to, int flags);

@@ -128,19 +128,19 @@ bool TEngine::IsConsistent() const {
            pawnsOnFile == m_pawnsOnFile;
 }
 
-inline void TEngine::PutPiece(int sq, int color, int kind) {
+template <bool KeepSums> inline void TEngine::PutPiece(int sq, int color, int kind) {
     m_squareColor[sq] = color;
     m_squarePiece[sq] = kind;
     m_pieceSets[color][kind] |= SquareBit(sq);
     m_colorSets[color] |= SquareBit(sq);
-    m_tableSums[color] += m_pieceSquareValue[color][kind][sq];
+    if constexpr (KeepSums) m_tableSums[color] += m_pieceSquareValue[color][kind][sq];
     if (kind == Pawn) ++m_pawnsOnFile[color][FileOfSquare(sq) + 1];
 }
 
-inline void TEngine::ClearSquare(int sq) {
+template <bool KeepSums> inline void TEngine::ClearSquare(int sq) {
     const int color = m_squareColor[sq];
     if (color == NoColor) return;
-    m_tableSums[color] -= m_pieceSquareValue[color][m_squarePiece[sq]][sq];
+    if constexpr (KeepSums) m_tableSums[color] -= m_pieceSquareValue[color][m_squarePiece[sq]][sq];
     if (m_squarePiece[sq] == Pawn) --m_pawnsOnFile[color][FileOfSquare(sq) + 1];
     m_pieceSets[color][m_squarePiece[sq]] &= ~SquareBit(sq);
     m_colorSets[color] &= ~SquareBit(sq);
@@ -337,6 +337,7 @@ bool TEngine::PlayMove(EngineMove move) {
     const int them = m_otherSide;
 
     const std::uint64_t checkers = SideToMoveCheckers();
+    const std::array<std::int32_t, 2> sumsBefore = m_tableSums;
     // Without check before, a move of another piece than the king can expose
     // its king only along the line it leaves; in check, it must also take the
     // only checker or step between it and the king.
@@ -385,7 +386,8 @@ bool TEngine::PlayMove(EngineMove move) {
         if (rookColor != NoColor) PutPiece(rookTo, rookColor, rookKind);
     }
 
-    m_undoStack[m_searchPly] = {move, m_squarePiece[to], m_castleRights, m_enPassantSquare};
+    m_undoStack[m_searchPly] = {move, m_squarePiece[to], m_castleRights, m_enPassantSquare,
+                                sumsBefore};
     ++m_searchPly;
     m_checkersKnown[m_searchPly] = false;
     m_castleRights = m_castleRights & CastleKeepMask[from] & CastleKeepMask[to];
@@ -417,9 +419,9 @@ void TEngine::UndoMove() {
     const int to = MoveTo(u.Move);
     const int flags = MoveFlagsOf(u.Move);
     const int kind = (flags & MoveFlags::Promotion) ? Pawn : m_squarePiece[to];
-    ClearSquare(to);
-    PutPiece(from, m_sideToMove, kind);
-    if (u.Captured != NoPiece) PutPiece(to, m_otherSide, u.Captured);
+    ClearSquare<false>(to);
+    PutPiece<false>(from, m_sideToMove, kind);
+    if (u.Captured != NoPiece) PutPiece<false>(to, m_otherSide, u.Captured);
     if (flags & MoveFlags::Castling) {
         int rookFrom = -1;
         int rookTo = -1;
@@ -433,11 +435,13 @@ void TEngine::UndoMove() {
         if (rookFrom >= 0) {
             const int rookColor = m_squareColor[rookFrom];
             const int rookKind = m_squarePiece[rookFrom];
-            ClearSquare(rookFrom);
-            if (rookColor != NoColor) PutPiece(rookTo, rookColor, rookKind);
+            ClearSquare<false>(rookFrom);
+            if (rookColor != NoColor) PutPiece<false>(rookTo, rookColor, rookKind);
         }
     }
-    if (flags & MoveFlags::EnPassant) PutPiece(m_sideToMove == White ? to + 8 : to - 8, m_otherSide, Pawn);
+    if (flags & MoveFlags::EnPassant)
+        PutPiece<false>(m_sideToMove == White ? to + 8 : to - 8, m_otherSide, Pawn);
+    m_tableSums = u.TableSums;
 }
 
 bool TEngine::IsInCheck(int color) const {
