@@ -136,8 +136,8 @@ private:
         std::int32_t Captured;
         std::int32_t CastleRights;
         std::int32_t EnPassantSquare;
-        std::array<std::int32_t, 2>
-            TableSums; // as before the move, so UndoMove need not count them back
+        // As before the move, so that UndoMove need not count them back.
+        std::array<std::int32_t, 2> TableSums;
     };
 
     template <bool KeepSums = true> void PutPiece(int sq, int color, int kind);
