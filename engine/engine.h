@@ -7,6 +7,7 @@
 
 #include <array>
 #include <atomic>
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -146,10 +147,12 @@ private:
         std::int32_t Captured;
         std::int32_t CastleRights;
         std::int32_t EnPassantSquare;
+        // As before the move, so that UndoMove need not count them back.
+        std::array<std::int32_t, 2> TableSums;
     };
 
-    void PutPiece(int sq, int color, int kind);
-    void ClearSquare(int sq);
+    template <bool KeepSums = true> void PutPiece(int sq, int color, int kind);
+    template <bool KeepSums = true> void ClearSquare(int sq);
     void RebuildDerivedState();
     void PawnScores(int scores[2]);
     void AddMove(int from, int to, int flags);
@@ -162,6 +165,10 @@ private:
     void BoostBestLineMove();
     void KeepOnlyRootMoves();
     bool AtSearchLimit() const;
+    std::uint64_t SideToMoveCheckers();
+    bool SideToMoveInCheck() { return SideToMoveCheckers() != 0; }
+    std::uint64_t AttackersOf(int sq, int byColor) const;
+    bool ExposedThrough(int from, int color) const;
     void TakeLine(int ply, EngineMove move);
     std::uint64_t PerftAt(int depth);
 
@@ -190,6 +197,15 @@ private:
     std::array<std::int32_t, MaxPly + 1> m_plyMovesStart{};
     std::array<std::int32_t, MaxPly + 1> m_plyMovesEnd{};
     std::array<UndoRecord, MaxPly> m_undoStack{};
+    // Per ply, the pieces that give check to the side to move, found when
+    // first asked and kept while the ply's position stands, so that its moves
+    // share one test.
+    std::array<std::uint64_t, MaxPly + 1> m_checkers{};
+    std::array<bool, MaxPly + 1> m_checkersKnown{};
+    // Per ply, the score of the last pick that scanned the list: no entry
+    // after it scores higher. Fresh lists start with a value no score takes.
+    static constexpr std::int32_t NoSelectBound = INT32_MIN;
+    std::array<std::int32_t, MaxPly + 1> m_selectBound{};
 
     // Evaluation, fixed at the root of every search
     std::array<std::array<std::array<std::int32_t, 64>, 6>, 2> m_pieceSquareValue{};

@@ -86,6 +86,7 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
     m_enPassantSquare = ep;
 
     m_searchPly = 0;
+    m_checkersKnown[0] = false;
     m_plyMovesStart[0] = 0;
     m_plyMovesEnd[0] = 0;
     RebuildDerivedState();
@@ -127,19 +128,19 @@ bool TEngine::IsConsistent() const {
            pawnsOnFile == m_pawnsOnFile;
 }
 
-inline void TEngine::PutPiece(int sq, int color, int kind) {
+template <bool KeepSums> inline void TEngine::PutPiece(int sq, int color, int kind) {
     m_squareColor[sq] = color;
     m_squarePiece[sq] = kind;
     m_pieceSets[color][kind] |= SquareBit(sq);
     m_colorSets[color] |= SquareBit(sq);
-    m_tableSums[color] += m_pieceSquareValue[color][kind][sq];
+    if constexpr (KeepSums) m_tableSums[color] += m_pieceSquareValue[color][kind][sq];
     if (kind == Pawn) ++m_pawnsOnFile[color][FileOfSquare(sq) + 1];
 }
 
-inline void TEngine::ClearSquare(int sq) {
+template <bool KeepSums> inline void TEngine::ClearSquare(int sq) {
     const int color = m_squareColor[sq];
     if (color == NoColor) return;
-    m_tableSums[color] -= m_pieceSquareValue[color][m_squarePiece[sq]][sq];
+    if constexpr (KeepSums) m_tableSums[color] -= m_pieceSquareValue[color][m_squarePiece[sq]][sq];
     if (m_squarePiece[sq] == Pawn) --m_pawnsOnFile[color][FileOfSquare(sq) + 1];
     m_pieceSets[color][m_squarePiece[sq]] &= ~SquareBit(sq);
     m_colorSets[color] &= ~SquareBit(sq);
@@ -288,6 +289,7 @@ void TEngine::GenerateAllMoves() {
     }
     AddEnPassantMoves();
     m_plyMovesStart[p + 1] = m_plyMovesEnd[p];
+    m_selectBound[p] = NoSelectBound;
 }
 
 void TEngine::GenerateCaptureMoves() {
@@ -323,6 +325,7 @@ void TEngine::GenerateCaptureMoves() {
     }
     AddEnPassantMoves();
     m_plyMovesStart[p + 1] = m_plyMovesEnd[p];
+    m_selectBound[p] = NoSelectBound;
 }
 
 bool TEngine::PlayMove(EngineMove move) {
@@ -333,8 +336,21 @@ bool TEngine::PlayMove(EngineMove move) {
     const int us = m_sideToMove;
     const int them = m_otherSide;
 
+    const std::uint64_t checkers = SideToMoveCheckers();
+    const std::array<std::int32_t, 2> sumsBefore = m_tableSums;
+    // Without check before, a move of another piece than the king can expose
+    // its king only along the line it leaves; in check, it must also take the
+    // only checker or step between it and the king.
+    const bool fullTest =
+        m_squarePiece[from] == King || (flags & (MoveFlags::Castling | MoveFlags::EnPassant)) != 0;
+    if (!fullTest && checkers != 0) {
+        if ((checkers & (checkers - 1)) != 0) return false;
+        const int king = std::countr_zero(m_pieceSets[us][King]);
+        const int checker = std::countr_zero(checkers);
+        if (to != checker && (Between(king, checker) & SquareBit(to)) == 0) return false;
+    }
     if (flags & MoveFlags::Castling) {
-        if (IsInCheck(us)) return false;
+        if (checkers != 0) return false;
         const auto empty = [this](int sq) { return m_squareColor[sq] == NoColor; };
         int rookFrom;
         int rookTo;
@@ -370,8 +386,10 @@ bool TEngine::PlayMove(EngineMove move) {
         if (rookColor != NoColor) PutPiece(rookTo, rookColor, rookKind);
     }
 
-    m_undoStack[m_searchPly] = {move, m_squarePiece[to], m_castleRights, m_enPassantSquare};
+    m_undoStack[m_searchPly] = {move, m_squarePiece[to], m_castleRights, m_enPassantSquare,
+                                sumsBefore};
     ++m_searchPly;
+    m_checkersKnown[m_searchPly] = false;
     m_castleRights = m_castleRights & CastleKeepMask[from] & CastleKeepMask[to];
     if (flags & MoveFlags::DoubleStep)
         m_enPassantSquare = us == White ? to + 8 : to - 8;
@@ -384,7 +402,7 @@ bool TEngine::PlayMove(EngineMove move) {
     if (flags & MoveFlags::EnPassant) ClearSquare(us == White ? to + 8 : to - 8);
     m_sideToMove = them;
     m_otherSide = us;
-    if (IsInCheck(m_otherSide)) {
+    if (fullTest ? IsInCheck(us) : ExposedThrough(from, us)) {
         UndoMove();
         return false;
     }
@@ -401,9 +419,9 @@ void TEngine::UndoMove() {
     const int to = MoveTo(u.Move);
     const int flags = MoveFlagsOf(u.Move);
     const int kind = (flags & MoveFlags::Promotion) ? Pawn : m_squarePiece[to];
-    ClearSquare(to);
-    PutPiece(from, m_sideToMove, kind);
-    if (u.Captured != NoPiece) PutPiece(to, m_otherSide, u.Captured);
+    ClearSquare<false>(to);
+    PutPiece<false>(from, m_sideToMove, kind);
+    if (u.Captured != NoPiece) PutPiece<false>(to, m_otherSide, u.Captured);
     if (flags & MoveFlags::Castling) {
         int rookFrom = -1;
         int rookTo = -1;
@@ -417,17 +435,47 @@ void TEngine::UndoMove() {
         if (rookFrom >= 0) {
             const int rookColor = m_squareColor[rookFrom];
             const int rookKind = m_squarePiece[rookFrom];
-            ClearSquare(rookFrom);
-            if (rookColor != NoColor) PutPiece(rookTo, rookColor, rookKind);
+            ClearSquare<false>(rookFrom);
+            if (rookColor != NoColor) PutPiece<false>(rookTo, rookColor, rookKind);
         }
     }
-    if (flags & MoveFlags::EnPassant) PutPiece(m_sideToMove == White ? to + 8 : to - 8, m_otherSide, Pawn);
+    if (flags & MoveFlags::EnPassant)
+        PutPiece<false>(m_sideToMove == White ? to + 8 : to - 8, m_otherSide, Pawn);
+    m_tableSums = u.TableSums;
 }
 
 bool TEngine::IsInCheck(int color) const {
     const std::uint64_t kings = m_pieceSets[color][King];
     if (kings == 0) return false;
     return IsAttacked(std::countr_zero(kings), 1 - color); // the first king from a8 on
+}
+
+std::uint64_t TEngine::SideToMoveCheckers() {
+    const int p = m_searchPly;
+    if (!m_checkersKnown[p]) {
+        const std::uint64_t kings = m_pieceSets[m_sideToMove][King];
+        m_checkers[p] = kings == 0 ? 0 : AttackersOf(std::countr_zero(kings), m_otherSide);
+        m_checkersKnown[p] = true;
+    }
+    return m_checkers[p];
+}
+
+// Whether a slider of the other colour now reaches the king through the
+// emptied square.
+bool TEngine::ExposedThrough(int from, int color) const {
+    const std::uint64_t kings = m_pieceSets[color][King];
+    if (kings == 0) return false;
+    const int king = std::countr_zero(kings);
+    const int ray = LineRay[king][from];
+    if (ray < 0) return false;
+    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
+    const std::uint64_t blockers = RaySets[king][ray] & occupied;
+    if (blockers == 0) return false;
+    const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+    const auto& sets = m_pieceSets[1 - color];
+    // Diagonal rays sit at even indices below 4 and odd ones above.
+    const bool diagonal = ray == 0 || ray == 2 || ray == 5 || ray == 7;
+    return ((diagonal ? sets[Bishop] : sets[Rook]) | sets[Queen]) & SquareBit(t);
 }
 
 // Looked up from the target square: a piece attacks sq exactly when sq, walking
@@ -458,6 +506,33 @@ bool TEngine::IsAttacked(int sq, int byColor) const {
         }
     }
     return false;
+}
+
+// The pieces of the colour that attack sq, found as IsAttacked finds them.
+std::uint64_t TEngine::AttackersOf(int sq, int byColor) const {
+    const auto& sets = m_pieceSets[byColor];
+    std::uint64_t found = (Attackers.Pawn[byColor][sq] & sets[Pawn]) |
+                          (Attackers.Knight[sq] & sets[Knight]) | (Attackers.King[sq] & sets[King]);
+    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
+    const std::uint64_t diagonal = sets[Bishop] | sets[Queen];
+    if (Attackers.Diagonal[sq] & diagonal) {
+        for (int ray : {0, 2, 5, 7}) {
+            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
+            if (blockers == 0) continue;
+            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+            found |= diagonal & SquareBit(t);
+        }
+    }
+    const std::uint64_t orthogonal = sets[Rook] | sets[Queen];
+    if (Attackers.Orthogonal[sq] & orthogonal) {
+        for (int ray : {1, 3, 4, 6}) {
+            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
+            if (blockers == 0) continue;
+            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+            found |= orthogonal & SquareBit(t);
+        }
+    }
+    return found;
 }
 
 std::uint64_t TEngine::Perft(int depth) {

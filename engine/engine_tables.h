@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace quintavo::engine {
@@ -137,6 +138,27 @@ inline constexpr std::array<std::array<std::uint64_t, 8>, 64> RaySets = [] {
     }
     return rays;
 }();
+
+// RaySets index of the ray from the first square that passes the second, or
+// -1 where the two share no line.
+inline constexpr std::array<std::array<std::int8_t, 64>, 64> LineRay = [] {
+    std::array<std::array<std::int8_t, 64>, 64> line{};
+    for (int s = 0; s < 64; ++s) {
+        for (auto& r : line[s])
+            r = -1;
+        for (int r = 0; r < 8; ++r)
+            for (std::uint64_t t = RaySets[s][r]; t != 0; t &= t - 1)
+                line[s][std::countr_zero(t)] = static_cast<std::int8_t>(r);
+    }
+    return line;
+}();
+
+// The squares strictly between two squares on one line; none off a line.
+constexpr std::uint64_t Between(int a, int b) {
+    const int ray = LineRay[a][b];
+    if (ray < 0) return 0;
+    return RaySets[a][ray] & ~RaySets[b][ray] & ~SquareBit(b);
+}
 
 // RaySets index of each sliding kind's rays, in its RayStep order.
 inline constexpr std::array<std::array<int, 8>, 6> RayIndex = {{

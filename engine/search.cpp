@@ -1,7 +1,12 @@
 #include "engine/engine.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace quintavo::engine {
 
@@ -14,6 +19,42 @@ constexpr int BestLineBoost = 10000000;
 constexpr int NodeMoveRoom = 256;
 // Deeper than any search can use: the ply guard ends every line first.
 constexpr int MaxSearchDepth = MaxPly - 1;
+
+// Four lanes at a time where the processor has them; lists run to dozens.
+std::int32_t HighestScore(const std::int32_t* scores, int begin, int end) {
+    std::int32_t best = scores[begin];
+    int j = begin + 1;
+#if defined(__SSE2__)
+    __m128i top = _mm_set1_epi32(best);
+    for (; j + 4 <= end; j += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(scores + j));
+        const __m128i greater = _mm_cmpgt_epi32(v, top);
+        top = _mm_or_si128(_mm_and_si128(greater, v), _mm_andnot_si128(greater, top));
+    }
+    alignas(16) std::int32_t lanes[4];
+    _mm_store_si128(reinterpret_cast<__m128i*>(lanes), top);
+    best = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
+#endif
+    for (; j < end; ++j)
+        best = std::max(best, scores[j]);
+    return best;
+}
+
+// The first index from begin on whose score is the given one; there is one.
+int FirstWithScore(const std::int32_t* scores, int begin, int end, std::int32_t score) {
+    int at = begin;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi32(score);
+    for (; at + 4 <= end; at += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(scores + at));
+        const int mask = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, wanted)));
+        if (mask != 0) return at + std::countr_zero(static_cast<unsigned>(mask));
+    }
+#endif
+    while (scores[at] != score)
+        ++at;
+    return at;
+}
 
 } // namespace
 
@@ -99,7 +140,7 @@ int TEngine::AlphaBeta(int alpha, int beta, int depth) {
     }
     if (depth == 0) return CaptureSearch(alpha, beta);
     m_bestLineLength[p] = p;
-    const bool inCheck = IsInCheck(m_sideToMove);
+    const bool inCheck = SideToMoveInCheck();
     if (inCheck) ++depth;
     GenerateAllMoves();
     if (p == 0 && !m_rootMoves.empty()) KeepOnlyRootMoves();
@@ -134,7 +175,7 @@ int TEngine::CaptureSearch(int alpha, int beta) {
     if (p > m_selDepth) m_selDepth = p;
     m_bestLineLength[p] = p;
     if (AtSearchLimit()) return EvaluatePosition();
-    const bool inCheck = IsInCheck(m_sideToMove);
+    const bool inCheck = SideToMoveInCheck();
     if (inCheck) {
         GenerateAllMoves();
     } else {
@@ -164,21 +205,18 @@ int TEngine::CaptureSearch(int alpha, int beta) {
 }
 
 void TEngine::SelectNextMove(int i) {
-    const int end = m_plyMovesEnd[m_searchPly];
+    const int p = m_searchPly;
+    const int end = m_plyMovesEnd[p];
     const std::int32_t* scores = m_stackScores.data();
+    // No entry after i can beat the last pick's score, so an entry that holds
+    // it is the pick without a scan; runs of equal scores are the rule.
+    if (scores[i] == m_selectBound[p]) return;
     // The highest score first, then the first entry that holds it: the same
-    // pick as replacing only on a strictly greater score, found with
-    // independent running maxima.
-    std::int32_t top[4] = {scores[i], scores[i], scores[i], scores[i]};
-    int j = i + 1;
-    for (; j + 4 <= end; j += 4) {
-        for (int k = 0; k < 4; ++k) top[k] = std::max(top[k], scores[j + k]);
-    }
-    for (; j < end; ++j) top[0] = std::max(top[0], scores[j]);
-    const std::int32_t best = std::max(std::max(top[0], top[1]), std::max(top[2], top[3]));
+    // pick as replacing only on a strictly greater score.
+    const std::int32_t best = HighestScore(scores, i, end);
+    m_selectBound[p] = best;
     if (best == scores[i]) return;
-    int at = i + 1;
-    while (scores[at] != best) ++at;
+    const int at = FirstWithScore(scores, i + 1, end, best);
     std::swap(m_stackMoves[i], m_stackMoves[at]);
     std::swap(m_stackScores[i], m_stackScores[at]);
 }
