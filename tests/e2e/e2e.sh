@@ -545,9 +545,14 @@ scenario_dense() {
     wait_for 20 window_near Quintavo 318 >/dev/null || fail "no splash window"
     # The splash may already have made way for the game window on a busy
     # machine; its picture is then simply missing from the screenshots.
-    local splash
-    if splash=$(window_near Quintavo 318) && xdotool getwindowgeometry "$splash" >/dev/null 2>&1; then
-        shot_window "splash" "$splash"
+    local splash geometry
+    if splash=$(window_near Quintavo 318) &&
+        geometry=$(xdotool getwindowgeometry --shell "$splash" 2>/dev/null); then
+        shot "splash"
+        (
+            eval "$geometry"
+            convert "$last_shot" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "${last_shot%.png}-alone.png"
+        )
     else
         note "the splash was gone before its screenshot"
     fi
