@@ -21,6 +21,7 @@
 #include <QSessionManager>
 #include <QTimer>
 
+#include "app/game_window_outline.h"
 #include "app/one_box_prompts.h"
 #include "app/user_prompts.h"
 #include "app/window_placement.h"
@@ -190,7 +191,7 @@ void TfrmVessaro::BuildControls() {
 
     m_shapedForm = new chrome::TShapedForm(this);
     m_shapedForm->setObjectName(QStringLiteral("ShapedForm1"));
-    m_shapedForm->ReadMask2(chrome::GameWindowMask2());
+    m_shapedForm->ReadMask2(GameWindowMask2());
     m_shapedForm->OnMouseMove = [this](Qt::KeyboardModifiers, QPoint) { ShapedForm1MouseMove(); };
 
     BuildBoard();
