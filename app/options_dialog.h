@@ -82,6 +82,8 @@ protected:
     void showEvent(QShowEvent* event) override; // FormShow
 
 private:
+    friend struct OptionBindings;
+
     void BuildGeneralPage(QWidget* page);
     void BuildMessagesPage(QWidget* page);
     void BuildExtendedPage(QWidget* page);
