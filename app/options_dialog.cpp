@@ -165,8 +165,8 @@ struct OptionBindings {
     }
 };
 
-TfrmOptions::TfrmOptions(QWidget* parent)
-    : QDialog(parent), m_savedSearchDepth(lang::sSearchDepth),
+TfrmOptions::TfrmOptions(const lang::LanguageState& language, QWidget* parent)
+    : QDialog(parent), m_languageState(language),
       m_saveDialog([](QWidget* owner) { return AskBitmapFile(owner, QFileDialog::AcceptSave); }),
       m_openDialog([](QWidget* owner) { return AskBitmapFile(owner, QFileDialog::AcceptOpen); }),
       m_reportError([](QWidget* owner, const QString& text) {
@@ -204,10 +204,6 @@ TfrmOptions::TfrmOptions(QWidget* parent)
     m_pages->setCurrentIndex(0);
     TrackBar1Change();
     RefreshPreview();
-}
-
-TfrmOptions::~TfrmOptions() {
-    if (result() != QDialog::Accepted) RestoreLanguageState();
 }
 
 QCheckBox* TfrmOptions::AddCheckBox(QWidget* parent, const char* name, int x, int y, int width) {
@@ -388,14 +384,14 @@ void TfrmOptions::showEvent(QShowEvent* event) {
 }
 
 void TfrmOptions::ComboBox2Click() {
-    lang::SetLanguageOptions(m_language->currentIndex(), this);
+    lang::SetLanguageOptions(m_languageState, m_language->currentIndex(), this);
     TrackBar1Change();
 }
 
 void TfrmOptions::TrackBar1Change() {
     // Before any language has been chosen the shared prefix is still empty.
-    const QString prefix =
-        lang::sSearchDepth.isEmpty() ? DesignText("sSearchDepth") : lang::sSearchDepth;
+    const QString prefix = m_languageState.sSearchDepth.isEmpty() ? DesignText("sSearchDepth")
+                                                                  : m_languageState.sSearchDepth;
     m_depthGroup->setTitle(prefix + QString::number(m_depth->value() + 1));
 }
 
@@ -435,11 +431,6 @@ void TfrmOptions::Button1Click() {
     accept();
 }
 
-void TfrmOptions::done(int result) {
-    if (result != QDialog::Accepted) RestoreLanguageState();
-    QDialog::done(result);
-}
-
 void TfrmOptions::RefreshPreview() {
     // Without a selection the list shows the set the stored number selects.
     const int index = m_pieceSet->currentIndex();
@@ -448,12 +439,9 @@ void TfrmOptions::RefreshPreview() {
     m_previewLabel->setPixmap(QPixmap::fromImage(m_preview));
 }
 
-void TfrmOptions::RestoreLanguageState() {
-    lang::sSearchDepth = m_savedSearchDepth;
-}
-
-bool ExecOptionsDialog(appcore::Settings& settings, QWidget* parent) {
-    TfrmOptions dialog(parent);
+bool ExecOptionsDialog(appcore::Settings& settings, const lang::LanguageState& language,
+                       QWidget* parent) {
+    TfrmOptions dialog(language, parent);
     dialog.FillFromSettings(settings);
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.ReadBackInto(settings);
