@@ -47,8 +47,9 @@ public:
     // Shows an error text to the user.
     using ErrorReporter = std::function<void(QWidget* parent, const QString& text)>;
 
-    // Shows `language`'s texts; its language list previews another language
-    // on a copy of its own, so the lender's state never changes.
+    // Works on a copy of `language` (design texts without one): the language
+    // list previews another language there only, so the lender's state
+    // never changes.
     explicit TfrmOptions(const lang::LanguageState& language = {}, QWidget* parent = nullptr);
 
     // Settings in and out
