@@ -39,7 +39,8 @@ void SetTextColor(QWidget* widget, const QColor& color) {
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget* parent, Timing timing) : QDialog(parent) {
+TfrmAbout::TfrmAbout(const lang::LanguageState& language, QWidget* parent, Timing timing)
+    : QDialog(parent), m_languageState(language) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8("Über..."));
     setFixedSize(ClientWidth, ClientHeight);
@@ -144,7 +145,7 @@ void TfrmAbout::Timer1Timer() {
 }
 
 void TfrmAbout::showEvent(QShowEvent* event) {
-    lang::SetLanguageAbout(lang::CurrentLanguageID, this);
+    lang::SetLanguageAbout(m_languageState, m_languageState.CurrentLanguageID, this);
     ArrangeForText();
     if (!m_placed) {
         m_placed = true;

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "lang/app_languages.h"
+
 class QLabel;
 class QTimer;
 
@@ -36,8 +38,10 @@ public:
         std::chrono::milliseconds TickerStep{100};
     };
 
-    explicit TfrmAbout(QWidget* parent = nullptr) : TfrmAbout(parent, Timing{}) {}
-    TfrmAbout(QWidget* parent, Timing timing);
+    // Shows its texts in `language`'s current language.
+    explicit TfrmAbout(const lang::LanguageState& language, QWidget* parent = nullptr)
+        : TfrmAbout(language, parent, Timing{}) {}
+    TfrmAbout(const lang::LanguageState& language, QWidget* parent, Timing timing);
 
     // Handlers
     void SpeedButton1Click(); // OK: closes with Accepted
@@ -61,6 +65,7 @@ private:
     // room than their place push what lies below them down.
     void ArrangeForText();
 
+    lang::LanguageState m_languageState;
     QWidget* m_frame = nullptr;
     QWidget* m_version = nullptr;
     QLabel* m_questions = nullptr;

@@ -67,7 +67,7 @@ void TfrmVessaro::ColourSideHeads(bool whiteRed, bool blackRed) {
 
 void TfrmVessaro::SetStartLabel(bool showsStart) {
     m_labelShowsStart = showsStart;
-    CommandLabel(5)->setText(showsStart ? lang::sStart : lang::sStop);
+    CommandLabel(5)->setText(showsStart ? m_language.sStart : m_language.sStop);
     ArrangeCaptions();
 }
 
@@ -85,7 +85,7 @@ void TfrmVessaro::CheckForSaving() {
     m_state.CloseAllowed = true;
     // With no move listed there is nothing to save, and a Yes would save nothing.
     if (m_settings.bAskForSaving && m_state.GameModified && m_moveList->count() > 0) {
-        switch (m_prompts->AskYesNoCancel(this, lang::sAskSave)) {
+        switch (m_prompts->AskYesNoCancel(this, m_language.sAskSave)) {
         case IUserPrompts::Answer::Yes:
             CmdBtn3Click();
             m_state.CloseAllowed = true;
@@ -105,7 +105,7 @@ void TfrmVessaro::CheckForSaving() {
 
 void TfrmVessaro::SpeedButton1Click() {
     CheckForSaving();
-    m_title->setText(lang::sGamePrefix + lang::sNewFileName);
+    m_title->setText(m_language.sGamePrefix + m_language.sNewFileName);
     m_board->NewGame();
     UpdateListBox();
     m_state.WhiteTurnMark = !m_settings.ComputerPlaysBlack;
@@ -140,7 +140,8 @@ std::vector<appcore::SavedMove> TfrmVessaro::LoadGameFromFile() {
         const appcore::LoadedPgn game = appcore::LoadPgnFromFile(ToPath(name));
         switch (game.Status) {
         case appcore::LoadStatus::InvalidFile:
-            ShowPlain(lang::sInvalidFile + QStringLiteral("\n") + QString::fromStdString(game.Error));
+            ShowPlain(m_language.sInvalidFile + QStringLiteral("\n") +
+                      QString::fromStdString(game.Error));
             m_state.LoadCancelled = true;
             throw SilentAbort{};
         case appcore::LoadStatus::LoadError:
@@ -154,7 +155,7 @@ std::vector<appcore::SavedMove> TfrmVessaro::LoadGameFromFile() {
         appcore::LoadedGame game = appcore::LoadGameFromFile(ToPath(name));
         switch (game.Status) {
         case appcore::LoadStatus::InvalidFile:
-            ShowPlain(lang::sInvalidFile);
+            ShowPlain(m_language.sInvalidFile);
             m_state.LoadCancelled = true;
             throw SilentAbort{};
         case appcore::LoadStatus::LoadError:
@@ -164,7 +165,7 @@ std::vector<appcore::SavedMove> TfrmVessaro::LoadGameFromFile() {
         }
         moves = std::move(game.Moves);
     }
-    m_title->setText(lang::sGamePrefix + QFileInfo(name).fileName());
+    m_title->setText(m_language.sGamePrefix + QFileInfo(name).fileName());
     return moves;
 }
 
@@ -202,7 +203,7 @@ void TfrmVessaro::CmdBtn2Click() {
         // A cancelled dialog or a refused file ends quietly; any other
         // failure resets the game.
         if (m_state.LoadCancelled) throw;
-        ShowPlain(lang::sLoadError);
+        ShowPlain(m_language.sLoadError);
         SpeedButton1Click();
         throw SilentAbort{};
     }
@@ -221,7 +222,7 @@ PgnHeader TfrmVessaro::PgnHeaderOfGame() const {
 
 void TfrmVessaro::SaveGameToFile() {
     if (m_moveList->count() == 0) return;
-    const QString name = m_prompts->SaveGameFileName(this, lang::sNewFileName);
+    const QString name = m_prompts->SaveGameFileName(this, m_language.sNewFileName);
     if (name.isEmpty()) throw SilentAbort{};
     appcore::FileResult result;
     if (IsPgnFileName(name)) {
@@ -287,7 +288,7 @@ void TfrmVessaro::SpeedButton6Click(QLabel* fromLabel) {
     const bool resume = timerWasEnabled || m_board->Thinking();
     if (m_state.GameRunning) {
         m_state.GameRunning = false;
-        if (m_prompts->AskYesNo(this, lang::sCancelGame) != IUserPrompts::Answer::Yes) {
+        if (m_prompts->AskYesNo(this, m_language.sCancelGame) != IUserPrompts::Answer::Yes) {
             if (resume) m_board->StartThinking();
             m_state.GameRunning = true;
             if (timerWasEnabled) m_timeLimit->start();
@@ -298,8 +299,7 @@ void TfrmVessaro::SpeedButton6Click(QLabel* fromLabel) {
     m_state.GameStarted = false;
     SetStartLabel(true);
     ReadFromIni();
-    if (!ExecOptionsDialog(m_settings, this)) return;
-    lang::CurrentLanguageID = m_settings.CurrentLanguageID;
+    if (!ExecOptionsDialog(m_settings, m_language, this)) return;
     SetToChessBoard();
     if (const appcore::FileResult saved = SaveToIni(); !saved)
         ShowPlain(QString::fromStdString(saved.Error));
@@ -318,7 +318,7 @@ void TfrmVessaro::CmdBtn8Click(QLabel* fromLabel) {
         }
     } restore{m_timeLimit, timerWasEnabled};
     ReadFromIni();
-    TfrmAbout about(this);
+    TfrmAbout about(m_language, this);
     about.exec();
 }
 
@@ -340,7 +340,7 @@ void TfrmVessaro::TimeLimitTimer() {
         // The game has ended: a move the computer found now would reach the
         // board but neither the list nor a saved game.
         if (m_board->Thinking()) m_board->StopThinking();
-        ShowPlain(lang::sTimeOver);
+        ShowPlain(m_language.sTimeOver);
     }
 }
 
@@ -366,34 +366,34 @@ void TfrmVessaro::ChessBoard1Click() {
 void TfrmVessaro::ChessBoard1Mate() {
     if (m_state.Replaying) return;
     m_state.GameRunning = false;
-    if (m_settings.ShowMate) ShowFramed(lang::sMate);
+    if (m_settings.ShowMate) ShowFramed(m_language.sMate);
 }
 
 void TfrmVessaro::ChessBoard1Check() {
     if (m_state.Replaying) return;
-    if (m_settings.ShowChess) ShowFramed(lang::sCheck);
+    if (m_settings.ShowChess) ShowFramed(m_language.sCheck);
 }
 
 void TfrmVessaro::ChessBoard1Draw() {
     if (m_state.Replaying) return;
     m_state.GameRunning = false;
-    if (m_settings.ShowDraw) ShowFramed(lang::sDraw);
+    if (m_settings.ShowDraw) ShowFramed(m_language.sDraw);
 }
 
 void TfrmVessaro::ChessBoard1Castle() {
     if (m_state.Replaying) return;
-    if (m_settings.ShowCasteling) ShowFramed(lang::sCastling);
+    if (m_settings.ShowCasteling) ShowFramed(m_language.sCastling);
 }
 
 void TfrmVessaro::ChessBoard1StaleMate() {
     if (m_state.Replaying) return;
     m_state.GameRunning = false;
-    ShowPlain(lang::sStaleMate);
+    ShowPlain(m_language.sStaleMate);
 }
 
 void TfrmVessaro::ChessBoard1ThreefoldPosition() {
     if (m_state.Replaying) return;
-    if (m_settings.ShowThreeFoldPos) ShowPlain(lang::sThreefold);
+    if (m_settings.ShowThreeFoldPos) ShowPlain(m_language.sThreefold);
 }
 
 void TfrmVessaro::ChessBoard1CalculateMove(Square& from, Square& to) {
@@ -420,7 +420,7 @@ void TfrmVessaro::ChessBoard1Promotion(Square to, char& piece) {
 
 void TfrmVessaro::ChessBoard1CalculationFailed() {
     if (m_state.Replaying) return;
-    ShowPlain(lang::sInternalError);
+    ShowPlain(m_language.sInternalError);
 }
 
 } // namespace quintavo::app

@@ -7,6 +7,8 @@ add_library(quintavo_game_window STATIC
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/game_control.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/game_window_outline.h
+    ${CMAKE_CURRENT_LIST_DIR}/game_window_outline.cpp
     ${CMAKE_CURRENT_LIST_DIR}/user_prompts.h
     ${CMAKE_CURRENT_LIST_DIR}/user_prompts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/one_box_prompts.h

@@ -21,6 +21,7 @@
 #include <QSessionManager>
 #include <QTimer>
 
+#include "app/game_window_outline.h"
 #include "app/one_box_prompts.h"
 #include "app/user_prompts.h"
 #include "app/window_placement.h"
@@ -190,7 +191,7 @@ void TfrmVessaro::BuildControls() {
 
     m_shapedForm = new chrome::TShapedForm(this);
     m_shapedForm->setObjectName(QStringLiteral("ShapedForm1"));
-    m_shapedForm->ReadMask2(chrome::GameWindowMask2());
+    m_shapedForm->ReadMask2(GameWindowMask2());
     m_shapedForm->OnMouseMove = [this](Qt::KeyboardModifiers, QPoint) { ShapedForm1MouseMove(); };
 
     BuildBoard();
@@ -486,11 +487,11 @@ void TfrmVessaro::TrayIcon1DblClick() {
     // A window left minimised (no icon took it) comes back as well.
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
-    m_hideItem->setText(lang::sHide);
+    m_hideItem->setText(m_language.sHide);
 }
 
 void TfrmVessaro::PopupMenu1Popup() {
-    m_hideItem->setText(isVisible() ? lang::sHide : lang::sShow);
+    m_hideItem->setText(isVisible() ? m_language.sHide : m_language.sShow);
 }
 
 void TfrmVessaro::Close1Click() {
@@ -564,8 +565,8 @@ void TfrmVessaro::RunCommand(const std::function<void()>& command) {
         }
     } catch (...) {
         try {
-            ShowPlain(lang::sInternalError.isEmpty() ? QStringLiteral("Interner Fehler")
-                                                     : lang::sInternalError);
+            ShowPlain(m_language.sInternalError.isEmpty() ? QStringLiteral("Interner Fehler")
+                                                          : m_language.sInternalError);
         } catch (...) {
         }
     }

@@ -17,6 +17,7 @@
 #include "app/core/saved_game.h"
 #include "app/core/settings.h"
 #include "board/chess_board.h"
+#include "lang/app_languages.h"
 #include "rules/pgn.h"
 
 class QAbstractButton;
@@ -82,6 +83,8 @@ public:
     TChessBoard* Board() const { return m_board; }
     const GameWindowState& State() const { return m_state; }
     appcore::Settings& Settings() { return m_settings; }
+    // The current language and the texts the window shows in it.
+    const lang::LanguageState& Language() const { return m_language; }
     const std::filesystem::path& SettingsPath() const { return m_settingsPath; }
     // Whether the start/stop label shows the start command now.
     bool StartLabelShowsStart() const { return m_labelShowsStart; }
@@ -178,6 +181,7 @@ private:
     appcore::Settings m_settings;
     GameWindowState m_state;
     appcore::RandomSequence m_random;
+    lang::LanguageState m_language;
     bool m_labelShowsStart = true;
     bool m_created = false;
     bool m_terminating = false;

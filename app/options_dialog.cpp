@@ -1,6 +1,8 @@
 #include "app/options_dialog.h"
 
 #include <algorithm>
+#include <array>
+#include <variant>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,8 +87,86 @@ int ColorSetting(const widgets::TColorButton* button, int filled) {
 
 } // namespace
 
-TfrmOptions::TfrmOptions(QWidget* parent)
-    : QDialog(parent), m_savedSearchDepth(lang::sSearchDepth),
+// The controls that hold a setting as it is, each with its setting; both
+// directions go through this one table. The own picture, depth, time limit,
+// algorithm and the hidden "computer plays White" need more than a copy.
+struct OptionBindings {
+    using Settings = appcore::Settings;
+    using Dialog = TfrmOptions;
+
+    struct Check {
+        QCheckBox* Dialog::*control;
+        bool Settings::*setting;
+    };
+    // A list whose index is the setting; a number it does not hold leaves it
+    // without a selection, and the number is kept unless another is chosen.
+    struct List {
+        QComboBox* Dialog::*control;
+        int Settings::*setting;
+        int Dialog::*filled;
+    };
+    // A colour as stored; kept as it was unless the button shows another.
+    struct Colour {
+        widgets::TColorButton* Dialog::*control;
+        int Settings::*setting;
+        std::int32_t Dialog::*filled;
+    };
+    using Binding = std::variant<Check, List, Colour>;
+
+    static inline const std::array<Binding, 23> Table = {{
+        Check{&Dialog::m_askForSaving, &Settings::bAskForSaving},
+        List{&Dialog::m_language, &Settings::CurrentLanguageID, &Dialog::m_filledLanguage},
+        Colour{&Dialog::m_darkSquares, &Settings::SquareColorDark, &Dialog::m_filledDark},
+        Colour{&Dialog::m_lightSquares, &Settings::SquareColorLight, &Dialog::m_filledLight},
+        Colour{&Dialog::m_frame, &Settings::ColorFrame, &Dialog::m_filledFrame},
+        List{&Dialog::m_pieceSet, &Settings::PieceSet, &Dialog::m_filledPieceSet},
+        Check{&Dialog::m_animatedMoves, &Settings::AnimatedMoves},
+        Check{&Dialog::m_boardLines, &Settings::BoardLines},
+        Check{&Dialog::m_computerPlaysBlack, &Settings::ComputerPlaysBlack},
+        Check{&Dialog::m_whiteOnTop, &Settings::WhiteOnTop},
+        Check{&Dialog::m_whiteKingSide, &Settings::WhiteKingSide},
+        Check{&Dialog::m_whiteQueenSide, &Settings::WhiteQueenSide},
+        Check{&Dialog::m_blackKingSide, &Settings::BlackKingSide},
+        Check{&Dialog::m_blackQueenSide, &Settings::BlackQueenSide},
+        Check{&Dialog::m_coordsWest, &Settings::DisplayCoordsWest},
+        Check{&Dialog::m_coordsNorth, &Settings::DisplayCoordsNorth},
+        Check{&Dialog::m_coordsEast, &Settings::DisplayCoordsEast},
+        Check{&Dialog::m_coordsSouth, &Settings::DisplayCoordsSouth},
+        Check{&Dialog::m_showChess, &Settings::ShowChess},
+        Check{&Dialog::m_showDraw, &Settings::ShowDraw},
+        Check{&Dialog::m_showMate, &Settings::ShowMate},
+        Check{&Dialog::m_showCasteling, &Settings::ShowCasteling},
+        Check{&Dialog::m_showThreeFoldPos, &Settings::ShowThreeFoldPos},
+    }};
+
+    static void Fill(Dialog& dialog, const Check& b, const Settings& settings) {
+        (dialog.*b.control)->setChecked(settings.*b.setting);
+    }
+    static void Read(const Dialog& dialog, const Check& b, Settings& settings) {
+        settings.*b.setting = (dialog.*b.control)->isChecked();
+    }
+    static void Fill(Dialog& dialog, const List& b, const Settings& settings) {
+        const int value = settings.*b.setting;
+        QComboBox* list = dialog.*b.control;
+        dialog.*b.filled = value;
+        list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1);
+    }
+    static void Read(const Dialog& dialog, const List& b, Settings& settings) {
+        const int index = (dialog.*b.control)->currentIndex();
+        settings.*b.setting = index >= 0 ? index : dialog.*b.filled;
+    }
+    static void Fill(Dialog& dialog, const Colour& b, const Settings& settings) {
+        dialog.*b.filled = settings.*b.setting;
+        (dialog.*b.control)
+            ->SetColor(widgets::ColorFromColorRef(static_cast<std::uint32_t>(dialog.*b.filled)));
+    }
+    static void Read(const Dialog& dialog, const Colour& b, Settings& settings) {
+        settings.*b.setting = ColorSetting(dialog.*b.control, dialog.*b.filled);
+    }
+};
+
+TfrmOptions::TfrmOptions(const lang::LanguageState& language, QWidget* parent)
+    : QDialog(parent), m_languageState(language),
       m_saveDialog([](QWidget* owner) { return AskBitmapFile(owner, QFileDialog::AcceptSave); }),
       m_openDialog([](QWidget* owner) { return AskBitmapFile(owner, QFileDialog::AcceptOpen); }),
       m_reportError([](QWidget* owner, const QString& text) {
@@ -124,10 +204,6 @@ TfrmOptions::TfrmOptions(QWidget* parent)
     m_pages->setCurrentIndex(0);
     TrackBar1Change();
     RefreshPreview();
-}
-
-TfrmOptions::~TfrmOptions() {
-    if (result() != QDialog::Accepted) RestoreLanguageState();
 }
 
 QCheckBox* TfrmOptions::AddCheckBox(QWidget* parent, const char* name, int x, int y, int width) {
@@ -265,41 +341,12 @@ void TfrmOptions::FillFromSettings(const appcore::Settings& settings) {
 
     m_ownImagePath->setText(QString::fromStdString(settings.PathPic));
     m_ownImage->setChecked(settings.ShowIt);
-    m_askForSaving->setChecked(settings.bAskForSaving);
-    m_filledLanguage = settings.CurrentLanguageID;
-    m_language->setCurrentIndex(
-        lang::IsLanguage(settings.CurrentLanguageID) ? settings.CurrentLanguageID : -1);
-    m_filledDark = settings.SquareColorDark;
-    m_filledLight = settings.SquareColorLight;
-    m_filledFrame = settings.ColorFrame;
-    m_darkSquares->SetColor(widgets::ColorFromColorRef(static_cast<std::uint32_t>(m_filledDark)));
-    m_lightSquares->SetColor(widgets::ColorFromColorRef(static_cast<std::uint32_t>(m_filledLight)));
-    m_frame->SetColor(widgets::ColorFromColorRef(static_cast<std::uint32_t>(m_filledFrame)));
-    m_filledPieceSet = settings.PieceSet;
-    m_pieceSet->setCurrentIndex(
-        settings.PieceSet >= 0 && settings.PieceSet < PieceSetEntries ? settings.PieceSet : -1);
+    for (const OptionBindings::Binding& binding : OptionBindings::Table)
+        std::visit([&](const auto& b) { OptionBindings::Fill(*this, b, settings); }, binding);
     m_depth->setValue(std::clamp(settings.SearchDepth - 1, MinDepthPosition, MaxDepthPosition));
     m_timeLimit->SetValue(settings.iTimeLimit);
     (settings.CustomEngine ? m_algorithmB : m_algorithmA)->setChecked(true);
-
-    m_animatedMoves->setChecked(settings.AnimatedMoves);
-    m_boardLines->setChecked(settings.BoardLines);
-    m_computerPlaysBlack->setChecked(settings.ComputerPlaysBlack);
     m_computerPlaysWhite->setChecked(false);
-    m_whiteOnTop->setChecked(settings.WhiteOnTop);
-    m_whiteKingSide->setChecked(settings.WhiteKingSide);
-    m_whiteQueenSide->setChecked(settings.WhiteQueenSide);
-    m_blackKingSide->setChecked(settings.BlackKingSide);
-    m_blackQueenSide->setChecked(settings.BlackQueenSide);
-    m_coordsWest->setChecked(settings.DisplayCoordsWest);
-    m_coordsNorth->setChecked(settings.DisplayCoordsNorth);
-    m_coordsEast->setChecked(settings.DisplayCoordsEast);
-    m_coordsSouth->setChecked(settings.DisplayCoordsSouth);
-    m_showChess->setChecked(settings.ShowChess);
-    m_showDraw->setChecked(settings.ShowDraw);
-    m_showMate->setChecked(settings.ShowMate);
-    m_showCasteling->setChecked(settings.ShowCasteling);
-    m_showThreeFoldPos->setChecked(settings.ShowThreeFoldPos);
 
     for (QSignalBlocker* blocker :
          {&blockPieceSet, &blockLanguage, &blockDepth, &blockBlack, &blockWhite})
@@ -318,35 +365,11 @@ void TfrmOptions::ReadBackInto(appcore::Settings& settings) const {
         settings.PathPic.clear();
         settings.ShowIt = false;
     }
-    settings.bAskForSaving = m_askForSaving->isChecked();
-    settings.CurrentLanguageID =
-        m_language->currentIndex() >= 0 ? m_language->currentIndex() : m_filledLanguage;
-    settings.SquareColorDark = ColorSetting(m_darkSquares, m_filledDark);
-    settings.SquareColorLight = ColorSetting(m_lightSquares, m_filledLight);
-    settings.ColorFrame = ColorSetting(m_frame, m_filledFrame);
-    settings.PieceSet =
-        m_pieceSet->currentIndex() >= 0 ? m_pieceSet->currentIndex() : m_filledPieceSet;
+    for (const OptionBindings::Binding& binding : OptionBindings::Table)
+        std::visit([&](const auto& b) { OptionBindings::Read(*this, b, settings); }, binding);
     settings.SearchDepth = m_depth->value() + 1;
     settings.iTimeLimit = m_timeLimit->Value();
     settings.CustomEngine = !m_algorithmA->isChecked();
-
-    settings.AnimatedMoves = m_animatedMoves->isChecked();
-    settings.BoardLines = m_boardLines->isChecked();
-    settings.ComputerPlaysBlack = m_computerPlaysBlack->isChecked();
-    settings.WhiteOnTop = m_whiteOnTop->isChecked();
-    settings.WhiteKingSide = m_whiteKingSide->isChecked();
-    settings.WhiteQueenSide = m_whiteQueenSide->isChecked();
-    settings.BlackKingSide = m_blackKingSide->isChecked();
-    settings.BlackQueenSide = m_blackQueenSide->isChecked();
-    settings.DisplayCoordsWest = m_coordsWest->isChecked();
-    settings.DisplayCoordsNorth = m_coordsNorth->isChecked();
-    settings.DisplayCoordsEast = m_coordsEast->isChecked();
-    settings.DisplayCoordsSouth = m_coordsSouth->isChecked();
-    settings.ShowChess = m_showChess->isChecked();
-    settings.ShowDraw = m_showDraw->isChecked();
-    settings.ShowMate = m_showMate->isChecked();
-    settings.ShowCasteling = m_showCasteling->isChecked();
-    settings.ShowThreeFoldPos = m_showThreeFoldPos->isChecked();
 }
 
 void TfrmOptions::showEvent(QShowEvent* event) {
@@ -361,14 +384,14 @@ void TfrmOptions::showEvent(QShowEvent* event) {
 }
 
 void TfrmOptions::ComboBox2Click() {
-    lang::SetLanguageOptions(m_language->currentIndex(), this);
+    lang::SetLanguageOptions(m_languageState, m_language->currentIndex(), this);
     TrackBar1Change();
 }
 
 void TfrmOptions::TrackBar1Change() {
     // Before any language has been chosen the shared prefix is still empty.
-    const QString prefix =
-        lang::sSearchDepth.isEmpty() ? DesignText("sSearchDepth") : lang::sSearchDepth;
+    const QString prefix = m_languageState.sSearchDepth.isEmpty() ? DesignText("sSearchDepth")
+                                                                  : m_languageState.sSearchDepth;
     m_depthGroup->setTitle(prefix + QString::number(m_depth->value() + 1));
 }
 
@@ -408,11 +431,6 @@ void TfrmOptions::Button1Click() {
     accept();
 }
 
-void TfrmOptions::done(int result) {
-    if (result != QDialog::Accepted) RestoreLanguageState();
-    QDialog::done(result);
-}
-
 void TfrmOptions::RefreshPreview() {
     // Without a selection the list shows the set the stored number selects.
     const int index = m_pieceSet->currentIndex();
@@ -421,12 +439,9 @@ void TfrmOptions::RefreshPreview() {
     m_previewLabel->setPixmap(QPixmap::fromImage(m_preview));
 }
 
-void TfrmOptions::RestoreLanguageState() {
-    lang::sSearchDepth = m_savedSearchDepth;
-}
-
-bool ExecOptionsDialog(appcore::Settings& settings, QWidget* parent) {
-    TfrmOptions dialog(parent);
+bool ExecOptionsDialog(appcore::Settings& settings, const lang::LanguageState& language,
+                       QWidget* parent) {
+    TfrmOptions dialog(language, parent);
     dialog.FillFromSettings(settings);
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.ReadBackInto(settings);

@@ -17,6 +17,7 @@
 #include <QString>
 
 #include "app/core/settings.h"
+#include "lang/app_languages.h"
 
 class QCheckBox;
 class QComboBox;
@@ -46,8 +47,10 @@ public:
     // Shows an error text to the user.
     using ErrorReporter = std::function<void(QWidget* parent, const QString& text)>;
 
-    explicit TfrmOptions(QWidget* parent = nullptr);
-    ~TfrmOptions() override;
+    // Works on a copy of `language` (design texts without one): the language
+    // list previews another language there only, so the lender's state
+    // never changes.
+    explicit TfrmOptions(const lang::LanguageState& language = {}, QWidget* parent = nullptr);
 
     // Settings in and out
     // Every control from its setting; depth and time limit brought into their
@@ -76,12 +79,12 @@ public:
     void SetOpenBitmapDialog(FileDialog dialog) { m_openDialog = std::move(dialog); }
     void SetErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
 
-    void done(int result) override;
-
 protected:
     void showEvent(QShowEvent* event) override; // FormShow
 
 private:
+    friend struct OptionBindings;
+
     void BuildGeneralPage(QWidget* page);
     void BuildMessagesPage(QWidget* page);
     void BuildExtendedPage(QWidget* page);
@@ -89,7 +92,6 @@ private:
     void BuildLanguagesPage(QWidget* page);
     QCheckBox* AddCheckBox(QWidget* parent, const char* name, int x, int y, int width);
     void RefreshPreview();
-    void RestoreLanguageState();
 
     QTabWidget* m_pages = nullptr;
     // General
@@ -138,8 +140,8 @@ private:
     std::int32_t m_filledDark = 0;
     std::int32_t m_filledLight = 0;
     std::int32_t m_filledFrame = 0;
-    // The shared text that the language preview changes, as it was before.
-    QString m_savedSearchDepth;
+    // The texts this dialog shows; the language preview writes only here.
+    lang::LanguageState m_languageState;
 
     FileDialog m_saveDialog;
     FileDialog m_openDialog;
@@ -149,7 +151,8 @@ private:
 
 // The dialog part of the Options command: a dialog filled from `settings`,
 // shown modally; on OK its values are read back into `settings` and the
-// answer is true. On Cancel `settings` and the language texts stay as they were.
-bool ExecOptionsDialog(appcore::Settings& settings, QWidget* parent);
+// answer is true. On Cancel `settings` stays as it was; `language` is only read.
+bool ExecOptionsDialog(appcore::Settings& settings, const lang::LanguageState& language,
+                       QWidget* parent);
 
 } // namespace quintavo::app

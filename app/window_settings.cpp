@@ -32,7 +32,7 @@ QImage BuiltInFinePieceSet(int number) {
 
 void TfrmVessaro::ReadFromIni() {
     m_settings = appcore::ReadFromIni(m_settingsPath);
-    lang::CurrentLanguageID = m_settings.CurrentLanguageID;
+    m_language.CurrentLanguageID = m_settings.CurrentLanguageID;
 }
 
 appcore::FileResult TfrmVessaro::SaveToIni() {
@@ -68,13 +68,13 @@ void TfrmVessaro::ArrangeCaptions() {
 
 void TfrmVessaro::SetToChessBoard() {
     TChessBoard& b = *m_board;
-    lang::CurrentLanguageID = m_settings.CurrentLanguageID;
-    lang::SetLanguageMain(m_settings.CurrentLanguageID, this);
+    m_language.CurrentLanguageID = m_settings.CurrentLanguageID;
+    lang::SetLanguageMain(m_language, m_settings.CurrentLanguageID, this);
     lang::UseQtTranslations(m_settings.CurrentLanguageID);
     // The table has just written the start caption, whatever the label showed.
     if (lang::IsLanguage(m_settings.CurrentLanguageID)) m_labelShowsStart = true;
     ArrangeCaptions();
-    lang::SetTrayMenuCaptions(this);
+    lang::SetTrayMenuCaptions(m_language, this);
 
     // The piece set goes into the board's own bitmap, which the board cuts
     // into pieces at its first paint.

@@ -1,7 +1,5 @@
 #include "chrome/shaped_form.h"
 
-#include "assets/window_layout.h"
-
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -17,12 +15,12 @@ namespace quintavo::chrome {
 
 namespace {
 
-// A rectangle as region data stores it: left, top, right, bottom.
-using WinRect = layout::OutlineRect;
+using WinRect = RegionRect;
 
 std::uint32_t ReadU32(const char* p) {
     std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(p[i]);
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(p[i]);
     return value;
 }
 
@@ -34,7 +32,8 @@ std::int32_t ReadI32(const char* p) {
 }
 
 void AppendU32(QByteArray& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 4; ++i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 void AppendI32(QByteArray& out, std::int32_t value) {
@@ -48,18 +47,6 @@ void AppendRect(QByteArray& out, const WinRect& r) {
     AppendI32(out, r.top);
     AppendI32(out, r.right);
     AppendI32(out, r.bottom);
-}
-
-QByteArray FormatData(const WinRect& bounds, const WinRect* rects, std::size_t count) {
-    QByteArray out;
-    out.reserve(RegionHeaderSize + static_cast<qsizetype>(count) * RegionRectSize);
-    AppendU32(out, RegionHeaderSize);
-    AppendU32(out, 1);
-    AppendU32(out, static_cast<std::uint32_t>(count));
-    AppendU32(out, static_cast<std::uint32_t>(count * RegionRectSize));
-    AppendRect(out, bounds);
-    for (std::size_t i = 0; i < count; ++i) AppendRect(out, rects[i]);
-    return out;
 }
 
 } // namespace
@@ -92,20 +79,29 @@ QByteArray RegionData(const QRegion& region) {
     for (const QRect& r : region)
         rects.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     const QRect b = region.boundingRect();
-    const WinRect bounds = region.isEmpty()
-                               ? WinRect{0, 0, 0, 0}
-                               : WinRect{b.left(), b.top(), b.left() + b.width(),
-                                         b.top() + b.height()};
-    return FormatData(bounds, rects.data(), rects.size());
+    const WinRect bounds =
+        region.isEmpty() ? WinRect{0, 0, 0, 0}
+                         : WinRect{b.left(), b.top(), b.left() + b.width(), b.top() + b.height()};
+    return RegionData(bounds, rects);
 }
 
-QByteArray GameWindowMask2() {
-    const QByteArray data = FormatData(layout::GameWindowOutlineBounds,
-                                       layout::GameWindowOutline.data(),
-                                       layout::GameWindowOutline.size());
+QByteArray RegionData(const RegionRect& bounds, std::span<const RegionRect> rects) {
     QByteArray out;
-    AppendU32(out, static_cast<std::uint32_t>(data.size()));
-    out.append(data);
+    out.reserve(RegionHeaderSize + static_cast<qsizetype>(rects.size()) * RegionRectSize);
+    AppendU32(out, RegionHeaderSize);
+    AppendU32(out, 1);
+    AppendU32(out, static_cast<std::uint32_t>(rects.size()));
+    AppendU32(out, static_cast<std::uint32_t>(rects.size() * RegionRectSize));
+    AppendRect(out, bounds);
+    for (const RegionRect& r : rects)
+        AppendRect(out, r);
+    return out;
+}
+
+QByteArray Mask2Value(QByteArrayView regionData) {
+    QByteArray out;
+    AppendU32(out, static_cast<std::uint32_t>(regionData.size()));
+    out.append(regionData);
     return out;
 }
 
@@ -138,10 +134,7 @@ QByteArray TShapedForm::WriteMask2() const {
         AppendU32(out, 0);
         return out;
     }
-    const QByteArray data = RegionData(*m_mask.Region());
-    AppendU32(out, static_cast<std::uint32_t>(data.size()));
-    out.append(data);
-    return out;
+    return Mask2Value(RegionData(*m_mask.Region()));
 }
 
 void TShapedForm::SetPicture(const QPixmap& picture) {
@@ -208,8 +201,7 @@ void TShapedForm::PlacedOnParent() {
     if (!m_watchedParent) return;
     if (m_watchedParent->isWindow()) {
         const bool visible = m_watchedParent->isVisible();
-        m_watchedParent->setWindowFlags(m_watchedParent->windowFlags() |
-                                        Qt::FramelessWindowHint);
+        m_watchedParent->setWindowFlags(m_watchedParent->windowFlags() | Qt::FramelessWindowHint);
         if (visible) m_watchedParent->show();
     }
     SetTop(0);

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -27,15 +28,21 @@ class TShapedForm;
 inline constexpr int RegionHeaderSize = 32;
 inline constexpr int RegionRectSize = 16;
 
+// A rectangle as region data stores it.
+struct RegionRect {
+    int left, top, right, bottom; // right and bottom exclusive
+};
+
 // The region the data describes, or nothing when it is rejected (short
 // buffer, wrong header size or type, more rectangles than bytes).
 std::optional<QRegion> RegionFromData(QByteArrayView data);
 // The region's data in that layout, its rectangles top to bottom, then left
 // to right.
 QByteArray RegionData(const QRegion& region);
-
-// The game window's stored outline: a count of 608 and 36 rectangles.
-QByteArray GameWindowMask2();
+// Data holding exactly these rectangles, in this order, within these bounds.
+QByteArray RegionData(const RegionRect& bounds, std::span<const RegionRect> rects);
+// A stored value as ReadMask2 takes it: the data's byte count, then the data.
+QByteArray Mask2Value(QByteArrayView regionData);
 
 // Holder of the window region; it keeps none until one is read.
 class TRegionType {

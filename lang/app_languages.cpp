@@ -19,58 +19,33 @@ namespace quintavo::lang {
 static_assert(std::string_view("ß").size() == 2,
               "source and execution character set must be UTF-8");
 
-std::int32_t CurrentLanguageID = German;
-
-QString sMenuAbout;
-QString sMenuOptions;
-QString sMenuClose;
-QString sShow;
-QString sHide;
-QString sInvalidFile;
-QString sGamePrefix;
-QString sNewFileName;
-QString sAskSave;
-QString sCancelGame;
-QString sStart;
-QString sStop;
-QString sMate;
-QString sCheck;
-QString sDraw;
-QString sCastling;
-QString sTimeOver;
-QString sStaleMate;
-QString sThreefold;
-QString sInternalError;
-QString sLoadError;
-QString sSearchDepth;
-
 namespace {
 
-using SharedVariable = std::pair<std::string_view, QString*>;
+using SharedVariable = std::pair<std::string_view, QString LanguageState::*>;
 
 constexpr std::array<SharedVariable, SharedTextNames.size()> SharedVariables = {{
-    {"sMenuAbout", &sMenuAbout},
-    {"sMenuOptions", &sMenuOptions},
-    {"sMenuClose", &sMenuClose},
-    {"sShow", &sShow},
-    {"sHide", &sHide},
-    {"sInvalidFile", &sInvalidFile},
-    {"sGamePrefix", &sGamePrefix},
-    {"sNewFileName", &sNewFileName},
-    {"sAskSave", &sAskSave},
-    {"sCancelGame", &sCancelGame},
-    {"sStart", &sStart},
-    {"sStop", &sStop},
-    {"sMate", &sMate},
-    {"sCheck", &sCheck},
-    {"sDraw", &sDraw},
-    {"sCastling", &sCastling},
-    {"sTimeOver", &sTimeOver},
-    {"sStaleMate", &sStaleMate},
-    {"sThreefold", &sThreefold},
-    {"sInternalError", &sInternalError},
-    {"sLoadError", &sLoadError},
-    {"sSearchDepth", &sSearchDepth},
+    {"sMenuAbout", &LanguageState::sMenuAbout},
+    {"sMenuOptions", &LanguageState::sMenuOptions},
+    {"sMenuClose", &LanguageState::sMenuClose},
+    {"sShow", &LanguageState::sShow},
+    {"sHide", &LanguageState::sHide},
+    {"sInvalidFile", &LanguageState::sInvalidFile},
+    {"sGamePrefix", &LanguageState::sGamePrefix},
+    {"sNewFileName", &LanguageState::sNewFileName},
+    {"sAskSave", &LanguageState::sAskSave},
+    {"sCancelGame", &LanguageState::sCancelGame},
+    {"sStart", &LanguageState::sStart},
+    {"sStop", &LanguageState::sStop},
+    {"sMate", &LanguageState::sMate},
+    {"sCheck", &LanguageState::sCheck},
+    {"sDraw", &LanguageState::sDraw},
+    {"sCastling", &LanguageState::sCastling},
+    {"sTimeOver", &LanguageState::sTimeOver},
+    {"sStaleMate", &LanguageState::sStaleMate},
+    {"sThreefold", &LanguageState::sThreefold},
+    {"sInternalError", &LanguageState::sInternalError},
+    {"sLoadError", &LanguageState::sLoadError},
+    {"sSearchDepth", &LanguageState::sSearchDepth},
 }};
 
 constexpr bool VariablesMatchNames() {
@@ -115,13 +90,14 @@ bool SetTextProperty(QObject* object, const char* property, const QString& text)
     return index >= 0 && meta->property(index).isWritable() && object->setProperty(property, text);
 }
 
-void Apply(std::span<const TextEntry> table, std::int32_t language, QWidget* window) {
+void Apply(std::span<const TextEntry> table, LanguageState& state, std::int32_t language,
+           QWidget* window) {
     if (!IsLanguage(language)) return;
     for (const TextEntry& entry : table) {
         const QString text = QString::fromUtf8(entry.text[static_cast<std::size_t>(language)]);
         switch (entry.kind) {
         case EntryKind::SharedText:
-            if (QString* shared = SharedText(entry.name)) *shared = text;
+            if (QString* shared = SharedText(state, entry.name)) *shared = text;
             break;
         case EntryKind::Control:
             if (window) {
@@ -138,30 +114,34 @@ void Apply(std::span<const TextEntry> table, std::int32_t language, QWidget* win
 
 } // namespace
 
-QString* SharedText(std::string_view name) {
+QString* SharedText(LanguageState& state, std::string_view name) {
     for (const auto& [variableName, variable] : SharedVariables)
-        if (variableName == name) return variable;
+        if (variableName == name) return &(state.*variable);
     return nullptr;
 }
 
-void SetLanguageMain(std::int32_t language, QWidget* window) {
-    Apply(tables::MainWindow, language, window);
+const QString* SharedText(const LanguageState& state, std::string_view name) {
+    return SharedText(const_cast<LanguageState&>(state), name);
 }
 
-void SetLanguageOptions(std::int32_t language, QWidget* window) {
-    Apply(tables::OptionsDialog, language, window);
+void SetLanguageMain(LanguageState& state, std::int32_t language, QWidget* window) {
+    Apply(tables::MainWindow, state, language, window);
 }
 
-void SetLanguageAbout(std::int32_t language, QWidget* window) {
-    Apply(tables::AboutWindow, language, window);
+void SetLanguageOptions(LanguageState& state, std::int32_t language, QWidget* window) {
+    Apply(tables::OptionsDialog, state, language, window);
 }
 
-void SetTrayMenuCaptions(QObject* menuOwner) {
+void SetLanguageAbout(LanguageState& state, std::int32_t language, QWidget* window) {
+    Apply(tables::AboutWindow, state, language, window);
+}
+
+void SetTrayMenuCaptions(const LanguageState& state, QObject* menuOwner) {
     if (!menuOwner) return;
     const std::array<std::pair<const char*, const QString*>, 3> items = {{
-        {"ber1", &sMenuAbout},
-        {"Optionen1", &sMenuOptions},
-        {"Close1", &sMenuClose},
+        {"ber1", &state.sMenuAbout},
+        {"Optionen1", &state.sMenuOptions},
+        {"Close1", &state.sMenuClose},
     }};
     for (const auto& [name, text] : items)
         if (auto* action = menuOwner->findChild<QAction*>(QString::fromLatin1(name)))

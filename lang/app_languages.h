@@ -1,6 +1,7 @@
-// Switching the interface language: the 22 shared message strings, the
-// current language, and the three routines that write a language's texts into
-// the game window, the options dialog and the About window.
+// Switching the interface language: the language state (the current language
+// and the 22 shared message strings), and the three routines that write a
+// language's texts into the game window, the options dialog and the About
+// window.
 //
 // How a window takes part: it gives each control that a table of
 // lang/language_tables.h names the same Qt object name, exactly as written
@@ -40,57 +41,64 @@ class QWidget;
 
 namespace quintavo::lang {
 
-// Current language and shared strings
-// The current language number, stored in the settings file under this name.
-extern std::int32_t CurrentLanguageID;
+// Language state
+// The game window owns one and lends it to those that show its texts; a
+// dialog that previews another language works on a copy of its own.
+struct LanguageState {
+    // The current language number, stored in the settings file under this name.
+    std::int32_t CurrentLanguageID = German;
 
-// Empty until the first routine runs; read by the game window, the settings
-// code and the options dialog.
-extern QString sMenuAbout;
-extern QString sMenuOptions;
-extern QString sMenuClose;
-extern QString sShow;
-extern QString sHide;
-extern QString sInvalidFile;
-extern QString sGamePrefix; // ends in a blank; a file name follows
-extern QString sNewFileName;
-extern QString sAskSave;
-extern QString sCancelGame; // two lines (CR LF) except in Italian
-extern QString sStart;
-extern QString sStop;
-extern QString sMate;
-extern QString sCheck;
-extern QString sDraw;
-extern QString sCastling;
-extern QString sTimeOver;
-extern QString sStaleMate;
-extern QString sThreefold;
-extern QString sInternalError;
-extern QString sLoadError;
-extern QString sSearchDepth; // ends in a blank; the depth number follows
+    // Empty until the first routine runs.
+    QString sMenuAbout;
+    QString sMenuOptions;
+    QString sMenuClose;
+    QString sShow;
+    QString sHide;
+    QString sInvalidFile;
+    QString sGamePrefix; // ends in a blank; a file name follows
+    QString sNewFileName;
+    QString sAskSave;
+    QString sCancelGame; // two lines (CR LF) except in Italian
+    QString sStart;
+    QString sStop;
+    QString sMate;
+    QString sCheck;
+    QString sDraw;
+    QString sCastling;
+    QString sTimeOver;
+    QString sStaleMate;
+    QString sThreefold;
+    QString sInternalError;
+    QString sLoadError;
+    QString sSearchDepth; // ends in a blank; the depth number follows
+
+    bool operator==(const LanguageState&) const = default;
+};
 
 // The shared string of that name (see SharedTextNames), or nullptr.
-QString* SharedText(std::string_view name);
+QString* SharedText(LanguageState& state, std::string_view name);
+const QString* SharedText(const LanguageState& state, std::string_view name);
 
 // Switching
 // Each routine does nothing at all for a number outside 0..3. `window` may be
-// null: the shared strings are still set.
+// null: the shared strings in `state` are still set. None of them changes the
+// state's current language.
 
 // The 21 main-window strings (all but sSearchDepth) and the eleven captions of
 // the game window. The caller then copies the menu texts into the tray menu
 // (SetTrayMenuCaptions).
-void SetLanguageMain(std::int32_t language, QWidget* window);
+void SetLanguageMain(LanguageState& state, std::int32_t language, QWidget* window);
 // The options dialog's title, tabs, group boxes, check boxes, labels and
 // buttons, and sSearchDepth. The dialog passes its language list's index and
 // rebuilds its depth caption afterwards.
-void SetLanguageOptions(std::int32_t language, QWidget* window);
+void SetLanguageOptions(LanguageState& state, std::int32_t language, QWidget* window);
 // The About window's title and text labels.
-void SetLanguageAbout(std::int32_t language, QWidget* window);
+void SetLanguageAbout(LanguageState& state, std::int32_t language, QWidget* window);
 
 // Tray menu items `ber1`, `Optionen1` and `Close1` (QActions, found under
 // `menuOwner` by object name) get sMenuAbout, sMenuOptions and sMenuClose.
 // The show/hide item `Hide1` is set by the window when the menu opens.
-void SetTrayMenuCaptions(QObject* menuOwner);
+void SetTrayMenuCaptions(const LanguageState& state, QObject* menuOwner);
 
 // Helpers for windows and their tests
 // Sets `text` on one control by its kind, as listed above; false when the

@@ -3,6 +3,7 @@
 #include <climits>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -98,8 +99,11 @@ QString TextOf(QWidget* window, const char* name) {
     return control->property("text").toString();
 }
 
+// The language state the table tests switch.
+L::LanguageState Texts;
+
 QString Shared(const char* name) {
-    const QString* text = L::SharedText(name);
+    const QString* text = L::SharedText(Texts, name);
     return text ? *text : QStringLiteral("<unknown>");
 }
 
@@ -116,13 +120,13 @@ QStringList Snapshot(Window table, QWidget* window) {
 void SetLanguage(Window window, std::int32_t language, QWidget* target) {
     switch (window) {
     case Window::Main:
-        L::SetLanguageMain(language, target);
+        L::SetLanguageMain(Texts, language, target);
         break;
     case Window::Options:
-        L::SetLanguageOptions(language, target);
+        L::SetLanguageOptions(Texts, language, target);
         break;
     case Window::About:
-        L::SetLanguageAbout(language, target);
+        L::SetLanguageAbout(Texts, language, target);
         break;
     }
 }
@@ -167,9 +171,9 @@ TEST(LanguageTables, SpotChecksPerLanguage) {
         auto window = MakeWindow(c.window);
         SetLanguage(c.window, c.language, window.get());
         const std::string name = c.name;
-        const QString actual = name == "Caption"       ? window->windowTitle()
-                               : L::SharedText(c.name) ? Shared(c.name)
-                                                       : TextOf(window.get(), c.name);
+        const QString actual = name == "Caption"              ? window->windowTitle()
+                               : L::SharedText(Texts, c.name) ? Shared(c.name)
+                                                              : TextOf(window.get(), c.name);
         EXPECT_EQ(actual.toStdString(), c.expected);
     }
 }
@@ -247,11 +251,26 @@ TEST(SwitchLanguage, NumbersOutsideZeroToThreeChangeNothing) {
 }
 
 TEST(SwitchLanguage, WithoutAWindowOnlyTheSharedStringsChange) {
-    L::SetLanguageMain(L::Italian, nullptr);
-    L::SetLanguageOptions(L::English, nullptr);
-    EXPECT_EQ(L::sGamePrefix, QStringLiteral("Partita: "));
-    EXPECT_EQ(L::sSearchDepth, QStringLiteral("Search-Depth = "));
-    EXPECT_EQ(L::SharedText("sNoSuchText"), nullptr);
+    L::LanguageState state;
+    L::SetLanguageMain(state, L::Italian, nullptr);
+    L::SetLanguageOptions(state, L::English, nullptr);
+    EXPECT_EQ(state.sGamePrefix, QStringLiteral("Partita: "));
+    EXPECT_EQ(state.sSearchDepth, QStringLiteral("Search-Depth = "));
+    EXPECT_EQ(L::SharedText(state, "sNoSuchText"), nullptr);
+    EXPECT_EQ(state.CurrentLanguageID, L::German) << "the owner sets its language";
+}
+
+TEST(SwitchLanguage, EachStateKeepsItsOwnTexts) {
+    L::LanguageState window;
+    L::SetLanguageMain(window, L::French, nullptr);
+    L::LanguageState preview = window;
+    L::SetLanguageOptions(preview, L::Italian, nullptr);
+    L::SetLanguageMain(preview, L::English, nullptr);
+    EXPECT_EQ(window.sStart, QStringLiteral("Commencer"));
+    EXPECT_TRUE(window.sSearchDepth.isEmpty());
+    EXPECT_EQ(preview.sStart, QStringLiteral("Start"));
+    EXPECT_EQ(*L::SharedText(preview, "sStart"), QStringLiteral("Start"));
+    EXPECT_EQ(*L::SharedText(std::as_const(window), "sStart"), QStringLiteral("Commencer"));
 }
 
 TEST(SwitchLanguage, LookupStaysOutOfDialogsTheWindowOwns) {
@@ -264,8 +283,9 @@ TEST(SwitchLanguage, LookupStaysOutOfDialogsTheWindowOwns) {
     auto* bar = new QWidget(&mainWindow);
     auto* commandLabel = MakeControl(QStringLiteral("Label1"), new QWidget(bar));
 
-    L::SetLanguageMain(L::English, &mainWindow);
-    L::SetLanguageOptions(L::Italian, dialog);
+    L::LanguageState state;
+    L::SetLanguageMain(state, L::English, &mainWindow);
+    L::SetLanguageOptions(state, L::Italian, dialog);
 
     EXPECT_EQ(static_cast<QLabel*>(commandLabel)->text(), QStringLiteral("Options"));
     EXPECT_EQ(static_cast<QLabel*>(dialogLabel)->text(), QStringLiteral("Seria di pedine"));
@@ -279,8 +299,9 @@ TEST(SwitchLanguage, TrayMenuTakesTheMenuTexts) {
     for (const char* name : names)
         menu->addAction(QStringLiteral("design"))->setObjectName(Name(name));
 
-    L::SetLanguageMain(L::French, &mainWindow);
-    L::SetTrayMenuCaptions(&mainWindow);
+    L::LanguageState state;
+    L::SetLanguageMain(state, L::French, &mainWindow);
+    L::SetTrayMenuCaptions(state, &mainWindow);
 
     const auto text = [&](const char* name) {
         return menu->findChild<QAction*>(Name(name))->text();
@@ -290,7 +311,7 @@ TEST(SwitchLanguage, TrayMenuTakesTheMenuTexts) {
     EXPECT_EQ(text("Close1"), QStringLiteral("Fermer"));
     EXPECT_EQ(text("Hide1"), QStringLiteral("design")); // set when the menu opens
     // Menu items are reachable like any control, popups being part of the window.
-    EXPECT_TRUE(L::SetControlText(L::FindControl(&mainWindow, "Hide1"), L::sShow));
+    EXPECT_TRUE(L::SetControlText(L::FindControl(&mainWindow, "Hide1"), state.sShow));
     EXPECT_EQ(text("Hide1"), QStringLiteral("Montrer"));
 }
 

@@ -25,12 +25,12 @@ namespace T = quintavo::app::test;
 class AboutTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { quintavo::InitAssets(); }
-    T::LanguageStateGuard languageGuard;
+    L::LanguageState language;
 };
 
 TEST_F(AboutTest, LayoutNamesAndLanguage) {
-    L::CurrentLanguageID = L::English;
-    TfrmAbout about;
+    language.CurrentLanguageID = L::English;
+    TfrmAbout about(language);
     EXPECT_TRUE(L::ControlNameProblems(L::Window::About, &about).isEmpty())
         << L::ControlNameProblems(L::Window::About, &about).join(u", ").toStdString();
     EXPECT_EQ(about.windowTitle(), QString::fromUtf8("Über..."));
@@ -55,10 +55,10 @@ TEST_F(AboutTest, LayoutNamesAndLanguage) {
 // the window: each line stays whole on its one line in every language.
 TEST_F(AboutTest, EveryLineFitsItsPlaceOnOneLine) {
     const char* names[] = {"de", "en", "fr", "it"};
-    for (std::int32_t language = 0; language < L::LanguageCount; ++language) {
-        SCOPED_TRACE(language);
-        L::CurrentLanguageID = language;
-        TfrmAbout about;
+    for (std::int32_t id = 0; id < L::LanguageCount; ++id) {
+        SCOPED_TRACE(id);
+        language.CurrentLanguageID = id;
+        TfrmAbout about(language);
         about.show();
         EXPECT_EQ(about.size(), QSize(452, 217));
         for (const char* name : {"Label5", "Label7"}) {
@@ -73,15 +73,14 @@ TEST_F(AboutTest, EveryLineFitsItsPlaceOnOneLine) {
         EXPECT_EQ(about.Ticker()->geometry(), QRect(40, 160, 377, 13));
         EXPECT_EQ(about.findChild<QPushButton*>(QStringLiteral("SpeedButton1"))->geometry(),
                   QRect(328, 180, 97, 22));
-        T::SaveScreenshot(about,
-                          QStringLiteral("about_%1").arg(QString::fromLatin1(names[language])));
+        T::SaveScreenshot(about, QStringLiteral("about_%1").arg(QString::fromLatin1(names[id])));
     }
 }
 
 TEST_F(AboutTest, EnterEscapeAndSpaceCloseItLikeOk) {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space}) {
         SCOPED_TRACE(key);
-        TfrmAbout about;
+        TfrmAbout about(language);
         auto* ok = about.findChild<QPushButton*>(QStringLiteral("SpeedButton1"));
         // Sent to the focused button first: the window sees the key before it.
         T::WhenModal([&](QWidget* modal) {
@@ -92,14 +91,14 @@ TEST_F(AboutTest, EnterEscapeAndSpaceCloseItLikeOk) {
         });
         EXPECT_EQ(about.exec(), QDialog::Accepted);
     }
-    TfrmAbout about;
+    TfrmAbout about(language);
     T::WhenModal(
         [&](QWidget*) { about.findChild<QPushButton*>(QStringLiteral("SpeedButton1"))->click(); });
     EXPECT_EQ(about.exec(), QDialog::Accepted);
 }
 
 TEST_F(AboutTest, TickerStandsStillForThreeSecondsThenMovesEvery100Ms) {
-    TfrmAbout about;
+    TfrmAbout about(language);
     about.show();
     EXPECT_TRUE(about.StartTimer()->isActive());
     EXPECT_EQ(about.StartTimer()->interval(), 3000);
@@ -118,7 +117,7 @@ TEST_F(AboutTest, TickerStartsAfterTheGivenDelay) {
     using namespace std::chrono_literals;
     QElapsedTimer clock;
     clock.start();
-    TfrmAbout about(nullptr, TfrmAbout::Timing{300ms, 10ms});
+    TfrmAbout about(language, nullptr, TfrmAbout::Timing{300ms, 10ms});
     about.show();
     qint64 firstMove = -1;
     while (clock.elapsed() < 5000) {
@@ -135,7 +134,7 @@ TEST_F(AboutTest, TickerStartsAfterTheGivenDelay) {
 }
 
 TEST_F(AboutTest, LinksOpenMailAndBrowser) {
-    TfrmAbout about;
+    TfrmAbout about(language);
     std::vector<QUrl> opened;
     auto record = [&](const QUrl& url) {
         opened.push_back(url);

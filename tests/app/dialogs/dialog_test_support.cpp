@@ -8,23 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "lang/app_languages.h"
-
 namespace quintavo::app::test {
-
-LanguageState LanguageState::Capture() {
-    LanguageState state;
-    state.CurrentLanguageID = lang::CurrentLanguageID;
-    for (std::string_view name : lang::SharedTextNames)
-        state.Texts << *lang::SharedText(name);
-    return state;
-}
-
-void LanguageState::Restore() const {
-    lang::CurrentLanguageID = CurrentLanguageID;
-    for (std::size_t i = 0; i < lang::SharedTextNames.size(); ++i)
-        *lang::SharedText(lang::SharedTextNames[i]) = Texts.value(static_cast<qsizetype>(i));
-}
 
 void WhenModal(std::function<void(QWidget* modal)> action) {
     QTimer::singleShot(0, [action = std::move(action)] {

@@ -73,9 +73,9 @@ protected:
         ASSERT_TRUE(folder.isValid());
         ownBitmap = folder.filePath(QStringLiteral("own.bmp"));
         QImage(12, 8, QImage::Format_RGB32).save(ownBitmap, "BMP");
-        L::SetLanguageMain(L::German, nullptr);
-        L::SetLanguageOptions(L::German, nullptr);
-        L::CurrentLanguageID = L::German;
+        L::SetLanguageMain(language, L::German, nullptr);
+        L::SetLanguageOptions(language, L::German, nullptr);
+        language.CurrentLanguageID = L::German;
     }
 
     // Settings unlike the defaults wherever a control can show it.
@@ -108,13 +108,14 @@ protected:
         return s;
     }
 
-    T::LanguageStateGuard languageGuard;
+    // The game window's language, lent to the dialog.
+    L::LanguageState language;
     QTemporaryDir folder;
     QString ownBitmap;
 };
 
 TEST_F(OptionsDialogTest, LayoutAndNames) {
-    TfrmOptions dialog;
+    TfrmOptions dialog(language);
     EXPECT_EQ(dialog.size(), QSize(480, 380));
     EXPECT_TRUE(L::ControlNameProblems(L::Window::Options, &dialog).isEmpty())
         << L::ControlNameProblems(L::Window::Options, &dialog).join(u", ").toStdString();
@@ -157,7 +158,7 @@ TEST_F(OptionsDialogTest, EachCheckBoxEditsItsOwnSetting) {
             settings.*other.setting = false;
         settings.*row.setting = true;
 
-        TfrmOptions dialog;
+        TfrmOptions dialog(language);
         dialog.FillFromSettings(settings);
         dialog.show();
         for (const CheckBoxSetting& other : CheckBoxes)
@@ -175,7 +176,7 @@ TEST_F(OptionsDialogTest, EachCheckBoxEditsItsOwnSetting) {
 
 TEST_F(OptionsDialogTest, ShowsTheOtherSettingsInTheirControls) {
     const Settings settings = Unusual();
-    TfrmOptions dialog;
+    TfrmOptions dialog(language);
     dialog.FillFromSettings(settings);
     dialog.show();
 
@@ -213,7 +214,7 @@ TEST_F(OptionsDialogTest, OkWritesTheSettingsBackToTheFile) {
     // Reading corrects a time limit out of range; a caller may still hand one in.
     Settings settings = stored;
     T::WhenModal([](QWidget* modal) { Find<QPushButton>(*modal, "Button1")->click(); });
-    ASSERT_TRUE(ExecOptionsDialog(settings, nullptr));
+    ASSERT_TRUE(ExecOptionsDialog(settings, language, nullptr));
     ASSERT_TRUE(quintavo::appcore::SaveToIni(settings, file));
 
     Settings expected = stored;
@@ -236,7 +237,7 @@ TEST_F(OptionsDialogTest, DepthAndTimeOutsideTheirRangesShowAndGiveTheNearestEnd
         Settings settings;
         settings.SearchDepth = c.depth;
         settings.iTimeLimit = c.time;
-        TfrmOptions dialog;
+        TfrmOptions dialog(language);
         dialog.FillFromSettings(settings);
         EXPECT_EQ(Find<QSlider>(dialog, "TrackBar1")->value(), c.position);
         EXPECT_EQ(Find<W::TSpinEdit>(dialog, "SpinEdit1")->text(), QString::number(c.timeBack));
@@ -247,7 +248,7 @@ TEST_F(OptionsDialogTest, DepthAndTimeOutsideTheirRangesShowAndGiveTheNearestEnd
 }
 
 TEST_F(OptionsDialogTest, TimeTextThatIsNoNumberGivesFive) {
-    TfrmOptions dialog;
+    TfrmOptions dialog(language);
     dialog.FillFromSettings(Settings{});
     Find<W::TSpinEdit>(dialog, "SpinEdit1")->SetText(QString());
     Settings back;
@@ -263,7 +264,7 @@ TEST_F(OptionsDialogTest, CancelChangesNothingAlsoAfterALanguagePreview) {
         QWidget gameWindow;
         auto* optionsLabel = new QLabel(QStringLiteral("Optionen"), &gameWindow);
         optionsLabel->setObjectName(QStringLiteral("Label1"));
-        const T::LanguageState before = T::LanguageState::Capture();
+        const L::LanguageState before = language;
         Settings settings = Unusual();
         settings.CurrentLanguageID = L::German;
         const Settings original = settings;
@@ -283,10 +284,10 @@ TEST_F(OptionsDialogTest, CancelChangesNothingAlsoAfterALanguagePreview) {
             else
                 Find<QPushButton>(*modal, "Button2")->click();
         });
-        EXPECT_FALSE(ExecOptionsDialog(settings, &gameWindow));
+        EXPECT_FALSE(ExecOptionsDialog(settings, language, &gameWindow));
         EXPECT_EQ(settings, original);
-        EXPECT_EQ(T::LanguageState::Capture(), before);
-        EXPECT_EQ(L::sSearchDepth, QStringLiteral("Suchtiefe = "));
+        EXPECT_EQ(language, before);
+        EXPECT_EQ(language.sSearchDepth, QStringLiteral("Suchtiefe = "));
         EXPECT_EQ(optionsLabel->text(), QStringLiteral("Optionen"));
     }
 }
@@ -297,9 +298,9 @@ TEST_F(OptionsDialogTest, OkAfterALanguagePreviewStoresThatLanguage) {
         Find<QComboBox>(*modal, "ComboBox2")->setCurrentIndex(L::French);
         Find<QPushButton>(*modal, "Button1")->click();
     });
-    ASSERT_TRUE(ExecOptionsDialog(settings, nullptr));
+    ASSERT_TRUE(ExecOptionsDialog(settings, language, nullptr));
     EXPECT_EQ(settings.CurrentLanguageID, L::French);
-    EXPECT_EQ(L::CurrentLanguageID, L::German) << "the game window applies it";
+    EXPECT_EQ(language.CurrentLanguageID, L::German) << "the game window applies it";
 }
 
 // "Wrong file name" in a message box; the dialog stays open with the focus
@@ -323,7 +324,7 @@ TEST_F(OptionsDialogTest, WrongFileNameKeepsTheDialogOpen) {
         EXPECT_TRUE(edit->isVisibleTo(modal)) << "its page is shown";
         Find<QPushButton>(*modal, "Button2")->click();
     });
-    EXPECT_FALSE(ExecOptionsDialog(settings, nullptr));
+    EXPECT_FALSE(ExecOptionsDialog(settings, language, nullptr));
     EXPECT_EQ(shown, QStringLiteral("Wrong file name"));
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(settings, original);
@@ -350,7 +351,7 @@ TEST_F(OptionsDialogTest, OwnPictureOnOk) {
         Settings settings;
         settings.ShowIt = c.checked;
         settings.PathPic = path.toStdString();
-        TfrmOptions dialog;
+        TfrmOptions dialog(language);
         QStringList errors;
         dialog.SetErrorReporter([&](QWidget*, const QString& text) { errors << text; });
         dialog.FillFromSettings(settings);
@@ -372,7 +373,7 @@ TEST_F(OptionsDialogTest, ChoosingAPieceSetPreviewsItAndDropsTheOwnPicture) {
     Settings settings;
     settings.ShowIt = true;
     settings.PathPic = ownBitmap.toStdString();
-    TfrmOptions dialog;
+    TfrmOptions dialog(language);
     dialog.FillFromSettings(settings);
     dialog.show();
     EXPECT_EQ(dialog.PreviewImage().size(), QSize(216, 144));
@@ -402,7 +403,7 @@ TEST_F(OptionsDialogTest, SettingsBeyondTheListsAreKept) {
         Settings settings;
         settings.PieceSet = c.pieceSet;
         settings.CurrentLanguageID = c.language;
-        TfrmOptions dialog;
+        TfrmOptions dialog(language);
         dialog.FillFromSettings(settings);
         dialog.show();
         EXPECT_EQ(Find<QComboBox>(dialog, "ComboBox1")->currentIndex(), -1);
@@ -419,7 +420,7 @@ TEST_F(OptionsDialogTest, SettingsBeyondTheListsAreKept) {
 TEST_F(OptionsDialogTest, ColoursKeepTheirStoredNumberUnlessChanged) {
     Settings settings;
     settings.SquareColorDark = static_cast<int>(0x80000010u); // not a plain colour
-    TfrmOptions dialog;
+    TfrmOptions dialog(language);
     dialog.FillFromSettings(settings);
     Find<W::TColorButton>(dialog, "ColorButton2")->SetColor(QColor(0x11, 0x22, 0x33));
     Settings back;
@@ -430,7 +431,7 @@ TEST_F(OptionsDialogTest, ColoursKeepTheirStoredNumberUnlessChanged) {
 }
 
 TEST_F(OptionsDialogTest, ComputerColourBoxesExcludeEachOther) {
-    TfrmOptions dialog;
+    TfrmOptions dialog(language);
     auto* black = Find<QCheckBox>(dialog, "CheckBox4");
     auto* white = Find<QCheckBox>(dialog, "CheckBox5");
     black->setChecked(true);
@@ -443,7 +444,7 @@ TEST_F(OptionsDialogTest, ComputerColourBoxesExcludeEachOther) {
 }
 
 TEST_F(OptionsDialogTest, ExportsThePreviewAsABitmap) {
-    TfrmOptions dialog;
+    TfrmOptions dialog(language);
     Settings settings;
     settings.PieceSet = 2;
     dialog.FillFromSettings(settings);
@@ -469,7 +470,7 @@ TEST_F(OptionsDialogTest, ExportsThePreviewAsABitmap) {
 }
 
 TEST_F(OptionsDialogTest, BrowsingTakesOnlyAFileThatExists) {
-    TfrmOptions dialog;
+    TfrmOptions dialog(language);
     auto* edit = Find<QLineEdit>(dialog, "Edit1");
     edit->setText(QStringLiteral("before"));
     dialog.SetOpenBitmapDialog(
@@ -483,11 +484,11 @@ TEST_F(OptionsDialogTest, BrowsingTakesOnlyAFileThatExists) {
 
 // Every caption fits its control in every language.
 TEST_F(OptionsDialogTest, NoCaptionIsClipped) {
-    for (std::int32_t language = 0; language < L::LanguageCount; ++language) {
-        SCOPED_TRACE(language);
+    for (std::int32_t id = 0; id < L::LanguageCount; ++id) {
+        SCOPED_TRACE(id);
         Settings settings;
-        settings.CurrentLanguageID = language;
-        TfrmOptions dialog;
+        settings.CurrentLanguageID = id;
+        TfrmOptions dialog(language);
         dialog.FillFromSettings(settings);
         dialog.show();
         auto* pages = Find<QTabWidget>(dialog, "PageControl1");
@@ -531,17 +532,17 @@ TEST_F(OptionsDialogTest, NoCaptionIsClipped) {
 
 TEST_F(OptionsDialogTest, Screenshots) {
     const char* languages[] = {"de", "en", "fr", "it"};
-    for (std::int32_t language = 0; language < L::LanguageCount; ++language) {
+    for (std::int32_t id = 0; id < L::LanguageCount; ++id) {
         Settings settings;
-        settings.CurrentLanguageID = language;
-        TfrmOptions dialog;
+        settings.CurrentLanguageID = id;
+        TfrmOptions dialog(language);
         dialog.FillFromSettings(settings);
         dialog.show();
         auto* pages = Find<QTabWidget>(dialog, "PageControl1");
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             T::SaveScreenshot(dialog, QStringLiteral("options_%1_page%2")
-                                          .arg(QString::fromLatin1(languages[language]))
+                                          .arg(QString::fromLatin1(languages[id]))
                                           .arg(page + 1));
         }
     }

@@ -301,10 +301,10 @@ TEST_F(WindowTest, StartStopAfterALoadResumesInEveryLanguage) {
                   language == 2 ? QStringLiteral("Début") : QStringLiteral("Start"));
         Key(Qt::Key_F7);
         EXPECT_TRUE(Window->State().GameRunning);
-        EXPECT_EQ(Label("Label2")->text(), lang::sStop);
+        EXPECT_EQ(Label("Label2")->text(), Window->Language().sStop);
         Key(Qt::Key_F7);
         EXPECT_FALSE(Window->State().GameRunning);
-        EXPECT_EQ(Label("Label2")->text(), lang::sStart);
+        EXPECT_EQ(Label("Label2")->text(), Window->Language().sStart);
     }
 }
 
