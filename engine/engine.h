@@ -136,7 +136,9 @@ public:
     void BuildPieceSquareValues();
     // Positive is good for the side to move. Not const: it remembers pawn terms.
     int EvaluatePosition();
-    int PieceSquareValue(int color, int kind, int sq) const { return m_pieceSquareValue[color][kind][sq]; }
+    int PieceSquareValue(int color, int kind, int sq) const {
+        return m_pieceSquareValue[color][kind][sq];
+    }
 
     // Ordering credit of quiet moves; cleared by every RunSearch.
     int HistoryScore(int from, int to) const { return m_historyScore[from][to]; }
@@ -155,10 +157,15 @@ private:
     template <bool KeepSums = true> void ClearSquare(int sq);
     void RebuildDerivedState();
     void PawnScores(int scores[2]);
-    void AddMove(int from, int to, int flags);
-    void AddPawnMoves(int sq, bool capturesOnly);
-    void AddEnPassantMoves();
-    void AddPromotions(int from, int to, int flags);
+    // Each returns the list's new end.
+    int AddMove(int end, int from, int to, int flags);
+    int AddPromotions(int end, int from, int to, int flags);
+    template <int Us> int AddPawnMove(int end, int from, int to, int flags);
+    template <int Us, bool CapturesOnly>
+    int AddPawnMoves(int end, int sq, std::uint64_t enemy, std::uint64_t occupied);
+    template <int Us> int AddEnPassantMoves(int end);
+    template <int Us> void GenerateAllMovesOf();
+    template <int Us> void GenerateCaptureMovesOf();
     int AlphaBeta(int alpha, int beta, int depth);
     int CaptureSearch(int alpha, int beta);
     void SelectNextMove(int i);
