@@ -172,7 +172,13 @@ private:
     void BoostBestLineMove();
     void KeepOnlyRootMoves();
     bool AtSearchLimit() const;
-    std::uint64_t SideToMoveCheckers();
+    // Asked by every move of a position: the look-up stays inline, the search
+    // for the checkers runs once.
+    std::uint64_t SideToMoveCheckers() {
+        if (!m_checkersKnown[m_searchPly]) FindCheckers();
+        return m_checkers[m_searchPly];
+    }
+    void FindCheckers();
     bool SideToMoveInCheck() { return SideToMoveCheckers() != 0; }
     std::uint64_t AttackersOf(int sq, int byColor) const;
     bool ExposedThrough(int from, int color) const;

@@ -493,14 +493,11 @@ bool TEngine::IsInCheck(int color) const {
     return IsAttacked(std::countr_zero(kings), 1 - color); // the first king from a8 on
 }
 
-std::uint64_t TEngine::SideToMoveCheckers() {
+void TEngine::FindCheckers() {
     const int p = m_searchPly;
-    if (!m_checkersKnown[p]) {
-        const std::uint64_t kings = m_pieceSets[m_sideToMove][King];
-        m_checkers[p] = kings == 0 ? 0 : AttackersOf(std::countr_zero(kings), m_otherSide);
-        m_checkersKnown[p] = true;
-    }
-    return m_checkers[p];
+    const std::uint64_t kings = m_pieceSets[m_sideToMove][King];
+    m_checkers[p] = kings == 0 ? 0 : AttackersOf(std::countr_zero(kings), m_otherSide);
+    m_checkersKnown[p] = true;
 }
 
 // Whether a slider of the other colour now reaches the king through the
