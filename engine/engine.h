@@ -156,7 +156,6 @@ private:
     template <bool KeepSums = true> void PutPiece(int sq, int color, int kind);
     template <bool KeepSums = true> void ClearSquare(int sq);
     void RebuildDerivedState();
-    void PawnScores(int scores[2]);
     // Each returns the list's new end.
     int AddMove(int end, int from, int to, int flags);
     int AddPromotions(int end, int from, int to, int flags);
@@ -232,6 +231,8 @@ private:
     };
     static constexpr int PawnCacheSize = 4096;
     std::array<PawnEntry, PawnCacheSize> m_pawnCache{};
+    const PawnEntry& PawnScores();
+    void CountPawnScores(PawnEntry& entry);
 
     // Search
     std::array<std::array<std::int32_t, 64>, 64> m_historyScore{};
