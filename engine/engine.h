@@ -136,7 +136,9 @@ public:
     void BuildPieceSquareValues();
     // Positive is good for the side to move. Not const: it remembers pawn terms.
     int EvaluatePosition();
-    int PieceSquareValue(int color, int kind, int sq) const { return m_pieceSquareValue[color][kind][sq]; }
+    int PieceSquareValue(int color, int kind, int sq) const {
+        return m_pieceSquareValue[color][kind][sq];
+    }
 
     // Ordering credit of quiet moves; cleared by every RunSearch.
     int HistoryScore(int from, int to) const { return m_historyScore[from][to]; }
@@ -154,18 +156,28 @@ private:
     template <bool KeepSums = true> void PutPiece(int sq, int color, int kind);
     template <bool KeepSums = true> void ClearSquare(int sq);
     void RebuildDerivedState();
-    void PawnScores(int scores[2]);
-    void AddMove(int from, int to, int flags);
-    void AddPawnMoves(int sq, bool capturesOnly);
-    void AddEnPassantMoves();
-    void AddPromotions(int from, int to, int flags);
+    // Each returns the list's new end.
+    int AddMove(int end, int from, int to, int flags);
+    int AddPromotions(int end, int from, int to, int flags);
+    template <int Us> int AddPawnMove(int end, int from, int to, int flags);
+    template <int Us, bool CapturesOnly>
+    int AddPawnMoves(int end, int sq, std::uint64_t enemy, std::uint64_t occupied);
+    template <int Us> int AddEnPassantMoves(int end);
+    template <int Us> void GenerateAllMovesOf();
+    template <int Us> void GenerateCaptureMovesOf();
     int AlphaBeta(int alpha, int beta, int depth);
     int CaptureSearch(int alpha, int beta);
     void SelectNextMove(int i);
     void BoostBestLineMove();
     void KeepOnlyRootMoves();
     bool AtSearchLimit() const;
-    std::uint64_t SideToMoveCheckers();
+    // Asked by every move of a position: the look-up stays inline, the search
+    // for the checkers runs once.
+    std::uint64_t SideToMoveCheckers() {
+        if (!m_checkersKnown[m_searchPly]) FindCheckers();
+        return m_checkers[m_searchPly];
+    }
+    void FindCheckers();
     bool SideToMoveInCheck() { return SideToMoveCheckers() != 0; }
     std::uint64_t AttackersOf(int sq, int byColor) const;
     bool ExposedThrough(int from, int color) const;
@@ -219,6 +231,8 @@ private:
     };
     static constexpr int PawnCacheSize = 4096;
     std::array<PawnEntry, PawnCacheSize> m_pawnCache{};
+    const PawnEntry& PawnScores();
+    void CountPawnScores(PawnEntry& entry);
 
     // Search
     std::array<std::array<std::int32_t, 64>, 64> m_historyScore{};

@@ -11,13 +11,20 @@ constexpr char StartBoard[] = "rnbqkbnrpppppppp                                P
 
 int KindOfLetter(char upper) {
     switch (upper) {
-    case 'P': return Pawn;
-    case 'N': return Knight;
-    case 'B': return Bishop;
-    case 'R': return Rook;
-    case 'Q': return Queen;
-    case 'K': return King;
-    default: return NoPiece;
+    case 'P':
+        return Pawn;
+    case 'N':
+        return Knight;
+    case 'B':
+        return Bishop;
+    case 'R':
+        return Rook;
+    case 'Q':
+        return Queen;
+    case 'K':
+        return King;
+    default:
+        return NoPiece;
     }
 }
 
@@ -27,7 +34,8 @@ constexpr char PieceLetters[] = "PNBRQK";
 
 EngineRequest StartRequest() {
     EngineRequest r;
-    for (int s = 0; s < 64; ++s) r.Board[s] = StartBoard[s];
+    for (int s = 0; s < 64; ++s)
+        r.Board[s] = StartBoard[s];
     r.WhiteToMove = true;
     r.CastlingAllowed = 15;
     r.EnPassant = Square::None;
@@ -93,10 +101,12 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
 }
 
 void TEngine::RebuildDerivedState() {
-    for (auto& byColor : m_pieceSets) byColor.fill(0);
+    for (auto& byColor : m_pieceSets)
+        byColor.fill(0);
     m_colorSets.fill(0);
     m_tableSums.fill(0);
-    for (auto& files : m_pawnsOnFile) files.fill(0);
+    for (auto& files : m_pawnsOnFile)
+        files.fill(0);
     for (int s = 0; s < 64; ++s) {
         const int c = m_squareColor[s];
         if (c == NoColor) continue;
@@ -166,14 +176,11 @@ EngineRequest TEngine::CurrentRequest() const {
     return r;
 }
 
-inline void TEngine::AddMove(int from, int to, int flags) {
-    if ((flags & MoveFlags::PawnMove) &&
-        (m_sideToMove == White ? to <= 7 : to >= 56)) {
-        AddPromotions(from, to, flags);
-        return;
-    }
-    auto& end = m_plyMovesEnd[m_searchPly];
-    if (end >= MoveStackSize) return; // only a position play never reaches fills the stack
+// The generator carries the list's end by value and the side to move as a
+// template argument: held in members, both would be read again after every
+// store into the score array, which the compiler must assume can overlap them.
+inline int TEngine::AddMove(int end, int from, int to, int flags) {
+    if (end >= MoveStackSize) return end; // only a position play never reaches fills the stack
     int score;
     if (flags & MoveFlags::Capture)
         score = 1000000 + 10 * m_squarePiece[to] - m_squarePiece[from];
@@ -181,70 +188,74 @@ inline void TEngine::AddMove(int from, int to, int flags) {
         score = m_historyScore[from][to];
     m_stackMoves[end] = MakeEngineMove(from, to, 0, flags);
     m_stackScores[end] = score;
-    ++end;
+    return end + 1;
 }
 
-inline void TEngine::AddPromotions(int from, int to, int flags) {
-    auto& end = m_plyMovesEnd[m_searchPly];
+template <int Us> inline int TEngine::AddPawnMove(int end, int from, int to, int flags) {
+    if (Us == White ? to <= 7 : to >= 56) return AddPromotions(end, from, to, flags);
+    return AddMove(end, from, to, flags);
+}
+
+inline int TEngine::AddPromotions(int end, int from, int to, int flags) {
     for (int kind = Knight; kind <= Queen; ++kind) {
-        if (end >= MoveStackSize) return;
+        if (end >= MoveStackSize) return end;
         m_stackMoves[end] = MakeEngineMove(from, to, kind, flags + MoveFlags::Promotion);
         m_stackScores[end] = 1000000 + 10 * kind;
         ++end;
     }
+    return end;
 }
 
 // A pawn on the first or last rank is outside play: it has no moves. The
-// capture generator keeps only the steps onto the last rank.
-inline void TEngine::AddPawnMoves(int s, bool capturesOnly) {
+// capture generator keeps only the steps onto the last rank. Captures come in
+// ascending squares, the left one first.
+template <int Us, bool CapturesOnly>
+inline int TEngine::AddPawnMoves(int end, int s, std::uint64_t enemy, std::uint64_t occupied) {
     const int row = RowOfSquare(s);
-    if (row == 0 || row == 7) return;
-    const int file = FileOfSquare(s);
-    if (m_sideToMove == White) {
-        if (file != 0 && m_squareColor[s - 9] == Black) AddMove(s, s - 9, 17);
-        if (file != 7 && m_squareColor[s - 7] == Black) AddMove(s, s - 7, 17);
-        if (capturesOnly) {
-            if (s <= 15 && m_squareColor[s - 8] == NoColor) AddMove(s, s - 8, 16);
-        } else if (m_squareColor[s - 8] == NoColor) {
-            AddMove(s, s - 8, 16);
-            if (s >= 48 && m_squareColor[s - 16] == NoColor) AddMove(s, s - 16, 24);
-        }
-    } else {
-        if (file != 0 && m_squareColor[s + 7] == White) AddMove(s, s + 7, 17);
-        if (file != 7 && m_squareColor[s + 9] == White) AddMove(s, s + 9, 17);
-        if (capturesOnly) {
-            if (s >= 48 && m_squareColor[s + 8] == NoColor) AddMove(s, s + 8, 16);
-        } else if (m_squareColor[s + 8] == NoColor) {
-            AddMove(s, s + 8, 16);
-            if (s <= 15 && m_squareColor[s + 16] == NoColor) AddMove(s, s + 16, 24);
-        }
+    if (row == 0 || row == 7) return end;
+    const std::uint64_t bit = SquareBit(s);
+    const std::uint64_t targets = Us == White
+                                      ? ((bit >> 9) & ~FileSet[7]) | ((bit >> 7) & ~FileSet[0])
+                                      : ((bit << 7) & ~FileSet[7]) | ((bit << 9) & ~FileSet[0]);
+    for (std::uint64_t t = targets & enemy; t != 0; t &= t - 1)
+        end =
+            AddPawnMove<Us>(end, s, std::countr_zero(t), MoveFlags::PawnMove | MoveFlags::Capture);
+    const int step = Us == White ? -8 : 8;
+    if (occupied & SquareBit(s + step)) return end;
+    const bool lastStep = Us == White ? s <= 15 : s >= 48;
+    if constexpr (CapturesOnly) {
+        if (lastStep) end = AddPromotions(end, s, s + step, MoveFlags::PawnMove);
+        return end;
     }
+    end = AddPawnMove<Us>(end, s, s + step, MoveFlags::PawnMove);
+    const bool home = Us == White ? s >= 48 : s <= 15;
+    if (home && (occupied & SquareBit(s + 2 * step)) == 0)
+        end = AddMove(end, s, s + 2 * step, MoveFlags::PawnMove | MoveFlags::DoubleStep);
+    return end;
 }
 
-inline void TEngine::AddEnPassantMoves() {
+template <int Us> inline int TEngine::AddEnPassantMoves(int end) {
     const int e = m_enPassantSquare;
-    if (e == -1) return;
+    if (e == -1) return end;
     const int file = FileOfSquare(e);
-    if (m_sideToMove == White) {
-        if (file != 0 && m_squareColor[e + 7] == White && m_squarePiece[e + 7] == Pawn)
-            AddMove(e + 7, e, 21);
-        if (file != 7 && m_squareColor[e + 9] == White && m_squarePiece[e + 9] == Pawn)
-            AddMove(e + 9, e, 21);
+    constexpr int flags = MoveFlags::PawnMove | MoveFlags::EnPassant | MoveFlags::Capture;
+    const std::uint64_t pawns = m_pieceSets[Us][Pawn];
+    if constexpr (Us == White) {
+        if (file != 0 && (pawns & SquareBit(e + 7))) end = AddMove(end, e + 7, e, flags);
+        if (file != 7 && (pawns & SquareBit(e + 9))) end = AddMove(end, e + 9, e, flags);
     } else {
-        if (file != 0 && m_squareColor[e - 9] == Black && m_squarePiece[e - 9] == Pawn)
-            AddMove(e - 9, e, 21);
-        if (file != 7 && m_squareColor[e - 7] == Black && m_squarePiece[e - 7] == Pawn)
-            AddMove(e - 7, e, 21);
+        if (file != 0 && (pawns & SquareBit(e - 9))) end = AddMove(end, e - 9, e, flags);
+        if (file != 7 && (pawns & SquareBit(e - 7))) end = AddMove(end, e - 7, e, flags);
     }
+    return end;
 }
 
-void TEngine::GenerateAllMoves() {
+template <int Us> void TEngine::GenerateAllMovesOf() {
     const int p = m_searchPly;
-    m_plyMovesEnd[p] = m_plyMovesStart[p];
-    const int us = m_sideToMove;
-    const int them = m_otherSide;
-    const std::uint64_t own = m_colorSets[us];
-    const std::uint64_t enemy = m_colorSets[them];
+    int end = m_plyMovesStart[p];
+    const std::uint64_t own = m_colorSets[Us];
+    const std::uint64_t enemy = m_colorSets[1 - Us];
+    const std::uint64_t occupied = own | enemy;
     // Ascending bits visit the squares from a8 to h1, as a scan of the board
     // does; single-step targets in RayStep order are ascending squares too.
     for (std::uint64_t pieces = own; pieces != 0; pieces &= pieces - 1) {
@@ -252,14 +263,14 @@ void TEngine::GenerateAllMoves() {
         const int kind = m_squarePiece[s];
         switch (kind) {
         case Pawn:
-            AddPawnMoves(s, false);
+            end = AddPawnMoves<Us, false>(end, s, enemy, occupied);
             break;
         case Knight:
         case King: {
             const std::uint64_t steps = kind == Knight ? Attackers.Knight[s] : Attackers.King[s];
             for (std::uint64_t t = steps & ~own; t != 0; t &= t - 1) {
                 const int to = std::countr_zero(t);
-                AddMove(s, to, (enemy & SquareBit(to)) ? 1 : 0);
+                end = AddMove(end, s, to, (enemy & SquareBit(to)) ? MoveFlags::Capture : 0);
             }
             break;
         }
@@ -270,45 +281,46 @@ void TEngine::GenerateAllMoves() {
                 for (;;) {
                     t = BorderedBoard[SquareToBordered[t] + d];
                     if (t == -1) break;
-                    if (m_squareColor[t] != NoColor) {
-                        if (m_squareColor[t] == them) AddMove(s, t, 1);
+                    if (occupied & SquareBit(t)) {
+                        if (enemy & SquareBit(t)) end = AddMove(end, s, t, MoveFlags::Capture);
                         break;
                     }
-                    AddMove(s, t, 0);
+                    end = AddMove(end, s, t, 0);
                 }
             }
             break;
         }
     }
-    if (us == White) {
-        if (m_castleRights & 1) AddMove(60, 62, 2);
-        if (m_castleRights & 2) AddMove(60, 58, 2);
+    if constexpr (Us == White) {
+        if (m_castleRights & 1) end = AddMove(end, 60, 62, MoveFlags::Castling);
+        if (m_castleRights & 2) end = AddMove(end, 60, 58, MoveFlags::Castling);
     } else {
-        if (m_castleRights & 4) AddMove(4, 6, 2);
-        if (m_castleRights & 8) AddMove(4, 2, 2);
+        if (m_castleRights & 4) end = AddMove(end, 4, 6, MoveFlags::Castling);
+        if (m_castleRights & 8) end = AddMove(end, 4, 2, MoveFlags::Castling);
     }
-    AddEnPassantMoves();
-    m_plyMovesStart[p + 1] = m_plyMovesEnd[p];
+    end = AddEnPassantMoves<Us>(end);
+    m_plyMovesEnd[p] = end;
+    m_plyMovesStart[p + 1] = end;
     m_selectBound[p] = NoSelectBound;
 }
 
-void TEngine::GenerateCaptureMoves() {
+template <int Us> void TEngine::GenerateCaptureMovesOf() {
     const int p = m_searchPly;
-    m_plyMovesEnd[p] = m_plyMovesStart[p];
-    const int us = m_sideToMove;
-    const std::uint64_t enemy = m_colorSets[m_otherSide];
+    int end = m_plyMovesStart[p];
+    const std::uint64_t enemy = m_colorSets[1 - Us];
     const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
-    for (std::uint64_t pieces = m_colorSets[us]; pieces != 0; pieces &= pieces - 1) {
+    for (std::uint64_t pieces = m_colorSets[Us]; pieces != 0; pieces &= pieces - 1) {
         const int s = std::countr_zero(pieces);
         const int kind = m_squarePiece[s];
         switch (kind) {
         case Pawn:
-            AddPawnMoves(s, true);
+            end = AddPawnMoves<Us, true>(end, s, enemy, occupied);
             break;
         case Knight:
         case King: {
             const std::uint64_t steps = kind == Knight ? Attackers.Knight[s] : Attackers.King[s];
-            for (std::uint64_t t = steps & enemy; t != 0; t &= t - 1) AddMove(s, std::countr_zero(t), 1);
+            for (std::uint64_t t = steps & enemy; t != 0; t &= t - 1)
+                end = AddMove(end, s, std::countr_zero(t), MoveFlags::Capture);
             break;
         }
         default:
@@ -317,15 +329,31 @@ void TEngine::GenerateCaptureMoves() {
                 const int ray = RayIndex[kind][r];
                 const std::uint64_t blockers = RaySets[s][ray] & occupied;
                 if (blockers == 0) continue;
-                const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-                if (enemy & SquareBit(t)) AddMove(s, t, 1);
+                const int t =
+                    ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+                if (enemy & SquareBit(t)) end = AddMove(end, s, t, MoveFlags::Capture);
             }
             break;
         }
     }
-    AddEnPassantMoves();
-    m_plyMovesStart[p + 1] = m_plyMovesEnd[p];
+    end = AddEnPassantMoves<Us>(end);
+    m_plyMovesEnd[p] = end;
+    m_plyMovesStart[p + 1] = end;
     m_selectBound[p] = NoSelectBound;
+}
+
+void TEngine::GenerateAllMoves() {
+    if (m_sideToMove == White)
+        GenerateAllMovesOf<White>();
+    else
+        GenerateAllMovesOf<Black>();
+}
+
+void TEngine::GenerateCaptureMoves() {
+    if (m_sideToMove == White)
+        GenerateCaptureMovesOf<White>();
+    else
+        GenerateCaptureMovesOf<Black>();
 }
 
 bool TEngine::PlayMove(EngineMove move) {
@@ -356,12 +384,14 @@ bool TEngine::PlayMove(EngineMove move) {
         int rookTo;
         switch (to) {
         case 62:
-            if (!empty(61) || !empty(62) || IsAttacked(61, them) || IsAttacked(62, them)) return false;
+            if (!empty(61) || !empty(62) || IsAttacked(61, them) || IsAttacked(62, them))
+                return false;
             rookFrom = 63;
             rookTo = 61;
             break;
         case 58:
-            if (!empty(57) || !empty(58) || !empty(59) || IsAttacked(58, them) || IsAttacked(59, them))
+            if (!empty(57) || !empty(58) || !empty(59) || IsAttacked(58, them) ||
+                IsAttacked(59, them))
                 return false;
             rookFrom = 56;
             rookTo = 59;
@@ -426,11 +456,24 @@ void TEngine::UndoMove() {
         int rookFrom = -1;
         int rookTo = -1;
         switch (to) {
-        case 62: rookFrom = 61; rookTo = 63; break;
-        case 58: rookFrom = 59; rookTo = 56; break;
-        case 6: rookFrom = 5; rookTo = 7; break;
-        case 2: rookFrom = 3; rookTo = 0; break;
-        default: break;
+        case 62:
+            rookFrom = 61;
+            rookTo = 63;
+            break;
+        case 58:
+            rookFrom = 59;
+            rookTo = 56;
+            break;
+        case 6:
+            rookFrom = 5;
+            rookTo = 7;
+            break;
+        case 2:
+            rookFrom = 3;
+            rookTo = 0;
+            break;
+        default:
+            break;
         }
         if (rookFrom >= 0) {
             const int rookColor = m_squareColor[rookFrom];
@@ -450,14 +493,11 @@ bool TEngine::IsInCheck(int color) const {
     return IsAttacked(std::countr_zero(kings), 1 - color); // the first king from a8 on
 }
 
-std::uint64_t TEngine::SideToMoveCheckers() {
+void TEngine::FindCheckers() {
     const int p = m_searchPly;
-    if (!m_checkersKnown[p]) {
-        const std::uint64_t kings = m_pieceSets[m_sideToMove][King];
-        m_checkers[p] = kings == 0 ? 0 : AttackersOf(std::countr_zero(kings), m_otherSide);
-        m_checkersKnown[p] = true;
-    }
-    return m_checkers[p];
+    const std::uint64_t kings = m_pieceSets[m_sideToMove][King];
+    m_checkers[p] = kings == 0 ? 0 : AttackersOf(std::countr_zero(kings), m_otherSide);
+    m_checkersKnown[p] = true;
 }
 
 // Whether a slider of the other colour now reaches the king through the

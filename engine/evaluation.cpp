@@ -21,7 +21,8 @@ int PieceMaterial(const std::array<std::int32_t, 64>& colors,
 
 void TEngine::BuildPieceSquareValues() {
     for (auto& byColor : m_pieceSquareValue)
-        for (auto& byKind : byColor) byKind.fill(0);
+        for (auto& byKind : byColor)
+            byKind.fill(0);
 
     for (int s = 0; s < 64; ++s) {
         const int m = MirrorSquare[s];
@@ -62,19 +63,21 @@ void TEngine::BuildPieceSquareValues() {
         }
     }
     RebuildDerivedState(); // the sums follow the new tables
-    for (auto& entry : m_pawnCache) entry.Valid = false;
+    for (auto& entry : m_pawnCache)
+        entry.Valid = false;
 }
 
-void TEngine::PawnScores(int scores[2]) {
+// The look-up is small enough to inline into the evaluation; a miss counts.
+inline const TEngine::PawnEntry& TEngine::PawnScores() {
     const std::uint64_t white = m_pieceSets[White][Pawn];
     const std::uint64_t black = m_pieceSets[Black][Pawn];
     const std::uint64_t mixed = (white ^ (black * 0x9E3779B97F4A7C15ull)) * 0xBF58476D1CE4E5B9ull;
     PawnEntry& entry = m_pawnCache[mixed >> (64 - 12)];
-    if (entry.Valid && entry.White == white && entry.Black == black) {
-        scores[White] = entry.Score[White];
-        scores[Black] = entry.Score[Black];
-        return;
-    }
+    if (!entry.Valid || entry.White != white || entry.Black != black) CountPawnScores(entry);
+    return entry;
+}
+
+void TEngine::CountPawnScores(PawnEntry& entry) {
     // Every pawn of a file pays the same doubled and isolated terms; only the
     // passed bonus reads each pawn's own square.
     for (int c = White; c <= Black; ++c) {
@@ -95,20 +98,18 @@ void TEngine::PawnScores(int scores[2]) {
                     score += 2 * m_pieceSquareValue[c][Pawn][std::countr_zero(pawns)];
             }
         }
-        scores[c] = score;
+        entry.Score[c] = score;
     }
-    entry.White = white;
-    entry.Black = black;
-    entry.Score[White] = scores[White];
-    entry.Score[Black] = scores[Black];
+    entry.White = m_pieceSets[White][Pawn];
+    entry.Black = m_pieceSets[Black][Pawn];
     entry.Valid = true;
 }
 
 int TEngine::EvaluatePosition() {
     // The tables' sums and the pawns per file are kept as pieces move.
-    int pawnScores[2];
-    PawnScores(pawnScores);
-    int score[2] = {m_tableSums[White] + pawnScores[White], m_tableSums[Black] + pawnScores[Black]};
+    const PawnEntry& pawns = PawnScores();
+    int score[2] = {m_tableSums[White] + pawns.Score[White],
+                    m_tableSums[Black] + pawns.Score[Black]};
     for (int c = White; c <= Black; ++c) {
         const auto& own = m_pawnsOnFile[c];
         const auto& opposing = m_pawnsOnFile[1 - c];
