@@ -201,22 +201,24 @@ inline void TEngine::AddPawnMoves(int s, bool capturesOnly) {
     if (row == 0 || row == 7) return;
     const int file = FileOfSquare(s);
     if (m_sideToMove == White) {
-        if (file != 0 && m_squareColor[s - 9] == Black) AddMove(s, s - 9, 17);
-        if (file != 7 && m_squareColor[s - 7] == Black) AddMove(s, s - 7, 17);
+        if (file != 0 && m_squareColor[s - 9] == Black) AddMove(s, s - 9, MoveFlags::PawnCapture);
+        if (file != 7 && m_squareColor[s - 7] == Black) AddMove(s, s - 7, MoveFlags::PawnCapture);
         if (capturesOnly) {
-            if (s <= 15 && m_squareColor[s - 8] == NoColor) AddMove(s, s - 8, 16);
+            if (s <= 15 && m_squareColor[s - 8] == NoColor) AddMove(s, s - 8, MoveFlags::PawnMove);
         } else if (m_squareColor[s - 8] == NoColor) {
-            AddMove(s, s - 8, 16);
-            if (s >= 48 && m_squareColor[s - 16] == NoColor) AddMove(s, s - 16, 24);
+            AddMove(s, s - 8, MoveFlags::PawnMove);
+            if (s >= 48 && m_squareColor[s - 16] == NoColor)
+                AddMove(s, s - 16, MoveFlags::PawnDoubleStep);
         }
     } else {
-        if (file != 0 && m_squareColor[s + 7] == White) AddMove(s, s + 7, 17);
-        if (file != 7 && m_squareColor[s + 9] == White) AddMove(s, s + 9, 17);
+        if (file != 0 && m_squareColor[s + 7] == White) AddMove(s, s + 7, MoveFlags::PawnCapture);
+        if (file != 7 && m_squareColor[s + 9] == White) AddMove(s, s + 9, MoveFlags::PawnCapture);
         if (capturesOnly) {
-            if (s >= 48 && m_squareColor[s + 8] == NoColor) AddMove(s, s + 8, 16);
+            if (s >= 48 && m_squareColor[s + 8] == NoColor) AddMove(s, s + 8, MoveFlags::PawnMove);
         } else if (m_squareColor[s + 8] == NoColor) {
-            AddMove(s, s + 8, 16);
-            if (s <= 15 && m_squareColor[s + 16] == NoColor) AddMove(s, s + 16, 24);
+            AddMove(s, s + 8, MoveFlags::PawnMove);
+            if (s <= 15 && m_squareColor[s + 16] == NoColor)
+                AddMove(s, s + 16, MoveFlags::PawnDoubleStep);
         }
     }
 }
@@ -227,14 +229,14 @@ inline void TEngine::AddEnPassantMoves() {
     const int file = FileOfSquare(e);
     if (m_sideToMove == White) {
         if (file != 0 && m_squareColor[e + 7] == White && m_squarePiece[e + 7] == Pawn)
-            AddMove(e + 7, e, 21);
+            AddMove(e + 7, e, MoveFlags::PawnEnPassant);
         if (file != 7 && m_squareColor[e + 9] == White && m_squarePiece[e + 9] == Pawn)
-            AddMove(e + 9, e, 21);
+            AddMove(e + 9, e, MoveFlags::PawnEnPassant);
     } else {
         if (file != 0 && m_squareColor[e - 9] == Black && m_squarePiece[e - 9] == Pawn)
-            AddMove(e - 9, e, 21);
+            AddMove(e - 9, e, MoveFlags::PawnEnPassant);
         if (file != 7 && m_squareColor[e - 7] == Black && m_squarePiece[e - 7] == Pawn)
-            AddMove(e - 7, e, 21);
+            AddMove(e - 7, e, MoveFlags::PawnEnPassant);
     }
 }
 
