@@ -399,7 +399,7 @@ void TfrmVessaro::WireBoardEvents() {
     b.OnLegalMove = [this](Square, Square) { ChessBoard1LegalMove(); };
     b.OnMate = [this](Square, Square) { ChessBoard1Mate(); };
     b.OnStaleMate = [this](Square, Square) { ChessBoard1StaleMate(); };
-    b.OnCalculateMove = [this](Square& from, Square& to) { ChessBoard1CalculateMove(from, to); };
+    b.SetOnCalculateMove([this](Square& from, Square& to) { ChessBoard1CalculateMove(from, to); });
     b.OnCalculationFailed = [this](Square, Square) { ChessBoard1CalculationFailed(); };
     b.OnThreefoldPosition = [this] { ChessBoard1ThreefoldPosition(); };
     b.OnClick = [this] { ChessBoard1Click(); };

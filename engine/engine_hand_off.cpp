@@ -1,4 +1,4 @@
-#include "board/engine_hand_off.h"
+#include "engine/engine_hand_off.h"
 
 #include <algorithm>
 #include <utility>
@@ -81,6 +81,10 @@ bool EngineHandOff::ComputerCanMove() const {
 }
 
 void EngineHandOff::StartThinking() {
+    if (!m_held) Think();
+}
+
+void EngineHandOff::Think() {
     if (!m_customEngine) {
         if (!m_thread) return;
         m_thread->AbortSearch = false;
@@ -119,11 +123,11 @@ void EngineHandOff::ThinkingPassDone() {
         if (OnCalculationFailed) OnCalculationFailed(refusedFrom, refusedTo);
         return;
     }
-    StartThinking();
+    Think();
 }
 
 void EngineHandOff::PollCustomEngine() {
-    if (!m_model.StopRequested() && m_customEngine && m_model.ComputerToMove()) StartThinking();
+    if (!m_model.StopRequested() && m_customEngine && m_model.ComputerToMove()) Think();
 }
 
 void EngineHandOff::RunPendingUiJob() {

@@ -1,4 +1,4 @@
-#include "board/engine_search.h"
+#include "engine/engine_search.h"
 
 #include "engine/engine.h"
 

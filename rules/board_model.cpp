@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "rules/board_view.h"
+#include "rules/engine_control.h"
 
 namespace quintavo {
 

@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "board/chess_board.h"
-#include "fake_searches.h"
+#include "tests/engine/fake_searches.h"
 #include "rules/board_model.h"
 
 namespace quintavo::test {

@@ -1,6 +1,6 @@
 // The engine protocol between the board and its thread, with the test's own
 // thread playing the UI thread. Runs under ThreadSanitizer too.
-#include "board/engine_hand_off.h"
+#include "engine/engine_hand_off.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <mutex>
 #include <thread>
 
-#include "fake_searches.h"
 #include "rules/board_model.h"
 #include "rules/fen.h"
+#include "tests/engine/fake_searches.h"
 
 namespace quintavo {
 namespace {
@@ -266,6 +266,37 @@ TEST_F(HandOffFixture, TheComputerPromotesToAQueenWhateverThePlayerChose) {
         EXPECT_EQ(model.PieceAt(Square::B1), 'q');
         EXPECT_EQ(model.PromotionPiece(), 'n');
         model.SetComputerPlaysBlack(false);
+        model.SetEngineControl(nullptr);
+        handOff.reset();
+    }
+}
+
+// A designed, loading or closing board holds its hand-off: the model's start
+// neither wakes the thread nor asks the host until the hold ends.
+TEST_F(HandOffFixture, AHeldHandOffIgnoresTheModelsStart) {
+    for (bool custom : {false, true}) {
+        SCOPED_TRACE(custom ? "custom engine" : "engine thread");
+        model.ResetToStart();
+        Create();
+        handOff->SetCustomEngine(custom);
+        int asked = 0;
+        handOff->OnCalculateMove = [&](Square& from, Square& to) {
+            ++asked;
+            from = Square::E2;
+            to = Square::E4;
+        };
+        handOff->SetHeld(true);
+        model.SetComputerPlaysWhite(true); // stop, store, start
+        model.SetStopRequested(false);
+        model.StartThinking();
+        EXPECT_EQ(asked, 0);
+        EXPECT_TRUE(handOff->Suspended());
+
+        handOff->SetHeld(false);
+        model.StartThinking();
+        ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return !model.WhiteToMove(); }));
+        EXPECT_EQ(asked, custom ? 1 : 0);
+        model.SetComputerPlaysWhite(false);
         model.SetEngineControl(nullptr);
         handOff.reset();
     }

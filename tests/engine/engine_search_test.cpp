@@ -1,5 +1,5 @@
 // The engine library behind the engine thread's search function.
-#include "board/engine_search.h"
+#include "engine/engine_search.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,7 @@
 #include <QTimer>
 
 #include "app/core/saved_game.h"
-#include "tests/board/fake_searches.h"
+#include "tests/engine/fake_searches.h"
 #include "window_test_support.h"
 
 namespace quintavo::app::test {
