@@ -16,6 +16,7 @@
 
 #include "engine/engine_move.h"
 #include "engine/engine_tables.h"
+#include "rules/castling.h"
 #include "rules/square.h"
 
 namespace quintavo::engine {

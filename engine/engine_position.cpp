@@ -29,7 +29,7 @@ EngineRequest StartRequest() {
     EngineRequest r;
     for (int s = 0; s < 64; ++s) r.Board[s] = StartBoard[s];
     r.WhiteToMove = true;
-    r.CastlingAllowed = 15;
+    r.CastlingAllowed = AllCastling;
     r.EnPassant = Square::None;
     r.SearchDepth = 1;
     return r;
@@ -64,13 +64,13 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
     const auto holds = [this](int sq, int color, int kind) {
         return m_squareColor[sq] == color && m_squarePiece[sq] == kind;
     };
-    int rights = request.CastlingAllowed & 15;
-    if (!holds(60, White, King)) rights &= ~3;
-    if (!holds(63, White, Rook)) rights &= ~1;
-    if (!holds(56, White, Rook)) rights &= ~2;
-    if (!holds(4, Black, King)) rights &= ~12;
-    if (!holds(7, Black, Rook)) rights &= ~4;
-    if (!holds(0, Black, Rook)) rights &= ~8;
+    int rights = request.CastlingAllowed & AllCastling;
+    if (!holds(60, White, King)) rights &= ~WhiteCastling;
+    if (!holds(63, White, Rook)) rights &= ~WhiteKingSide;
+    if (!holds(56, White, Rook)) rights &= ~WhiteQueenSide;
+    if (!holds(4, Black, King)) rights &= ~BlackCastling;
+    if (!holds(7, Black, Rook)) rights &= ~BlackKingSide;
+    if (!holds(0, Black, Rook)) rights &= ~BlackQueenSide;
     m_castleRights = rights;
 
     // Only a square a double step can have passed over, with the pawn that
@@ -283,11 +283,11 @@ void TEngine::GenerateAllMoves() {
         }
     }
     if (us == White) {
-        if (m_castleRights & 1) AddMove(60, 62, 2);
-        if (m_castleRights & 2) AddMove(60, 58, 2);
+        if (m_castleRights & WhiteKingSide) AddMove(60, 62, MoveFlags::Castling);
+        if (m_castleRights & WhiteQueenSide) AddMove(60, 58, MoveFlags::Castling);
     } else {
-        if (m_castleRights & 4) AddMove(4, 6, 2);
-        if (m_castleRights & 8) AddMove(4, 2, 2);
+        if (m_castleRights & BlackKingSide) AddMove(4, 6, MoveFlags::Castling);
+        if (m_castleRights & BlackQueenSide) AddMove(4, 2, MoveFlags::Castling);
     }
     AddEnPassantMoves();
     m_plyMovesStart[p + 1] = m_plyMovesEnd[p];
