@@ -71,7 +71,7 @@ public:
 private:
     void Think();
     bool ComputerCanMove() const;
-    bool PositionIs(const engine::SearchRequest& request) const;
+    bool PositionIs(const engine::EngineRequest& request) const;
     bool PlayComputerMove(Square from, Square to);
 
     BoardModel& m_model;
@@ -81,11 +81,11 @@ private:
     bool m_held = false;
     // The position the running pass searched: written on the engine thread,
     // read by the pass's end on the UI thread while the engine waits.
-    std::optional<engine::SearchRequest> m_passRequest;
+    std::optional<engine::EngineRequest> m_passRequest;
     Square m_refusedFrom = Square::None;
     Square m_refusedTo = Square::None;
     // Where the search gave no playable move; it is not asked again there.
-    std::optional<engine::SearchRequest> m_failedAt;
+    std::optional<engine::EngineRequest> m_failedAt;
     std::unique_ptr<engine::TEngineThread> m_thread;
 };
 

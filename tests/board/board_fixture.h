@@ -19,7 +19,7 @@
 namespace quintavo::test {
 
 // Thinks until it is stopped, and then plays nothing.
-inline engine::FoundMove ThinkUntilAborted(const engine::SearchRequest&,
+inline engine::FoundMove ThinkUntilAborted(const engine::EngineRequest&,
                                                const std::atomic<bool>& abort) {
     while (!abort)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

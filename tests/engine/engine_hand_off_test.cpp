@@ -18,7 +18,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using engine::FoundMove;
-using engine::SearchRequest;
+using engine::EngineRequest;
 
 using test::FirstLegalMove;
 
@@ -117,7 +117,7 @@ TEST_F(HandOffFixture, BothSidesPlayOnUntilStopped) {
 
 TEST_F(HandOffFixture, SettingThePositionAbortsTheSearch) {
     std::atomic<int> searches{0};
-    Create([&](const SearchRequest& request, const std::atomic<bool>& abort) {
+    Create([&](const EngineRequest& request, const std::atomic<bool>& abort) {
         ++searches;
         while (!abort)
             std::this_thread::sleep_for(1ms);
@@ -173,7 +173,7 @@ TEST_F(HandOffFixture, NoMoveToPlayMeansNoPass) {
 
 TEST_F(HandOffFixture, ASearchWithoutAMoveFailsOnceUntilThePositionChanges) {
     std::atomic<int> searches{0};
-    Create([&](const SearchRequest&, const std::atomic<bool>&) {
+    Create([&](const EngineRequest&, const std::atomic<bool>&) {
         ++searches;
         return FoundMove{};
     });
@@ -200,7 +200,7 @@ TEST_F(HandOffFixture, ASearchWithoutAMoveFailsOnceUntilThePositionChanges) {
 }
 
 TEST_F(HandOffFixture, AMoveTheBoardRefusesFailsOnceWithItsSquares) {
-    Create([](const SearchRequest&, const std::atomic<bool>&) {
+    Create([](const EngineRequest&, const std::atomic<bool>&) {
         return FoundMove{true, Square::E2, Square::E5};
     });
     std::vector<std::pair<Square, Square>> failures;
@@ -247,7 +247,7 @@ TEST_F(HandOffFixture, CustomEngineAsksTheHost) {
 TEST_F(HandOffFixture, TheComputerPromotesToAQueenWhateverThePlayerChose) {
     for (bool custom : {false, true}) {
         SCOPED_TRACE(custom ? "custom engine" : "engine thread");
-        Create([](const SearchRequest&, const std::atomic<bool>&) {
+        Create([](const EngineRequest&, const std::atomic<bool>&) {
             return FoundMove{true, Square::B2, Square::B1};
         });
         handOff->SetCustomEngine(custom);
@@ -326,7 +326,7 @@ TEST_F(HandOffFixture, SearchDepthStaysWithinOneToEight) {
 
 TEST_F(HandOffFixture, DestructionEndsAThreadInTheMiddleOfItsWork) {
     // Searching, and waiting for a UI thread that never answers.
-    Create([](const SearchRequest& request, const std::atomic<bool>& abort) {
+    Create([](const EngineRequest& request, const std::atomic<bool>& abort) {
         while (!abort)
             std::this_thread::sleep_for(1ms);
         return FirstLegalMove(request, abort);
