@@ -110,6 +110,10 @@ constexpr int OptionsIndex = 6;
 constexpr int InfoIndex = 7;
 constexpr int CommandLabelHeight = 15;
 
+QPoint At(layout::Point p) {
+    return {p.x, p.y};
+}
+
 } // namespace
 
 TfrmVessaro::TfrmVessaro() : TfrmVessaro(Options{}) {}
@@ -209,10 +213,11 @@ void TfrmVessaro::BuildControls() {
             [this] { RunCommand([this] { Close1Click(); }); });
     m_closeButton = close;
 
-    m_whiteHead = MakeLabel("Label6", QStringLiteral("Weiß"), {544, 81});
-    m_blackHead = MakeLabel("Label7", QStringLiteral("Schwarz"), {576, 81});
-    m_timeCaption = MakeLabel("Label8", QStringLiteral("Zeitlimit in [sec]:"), {456, 97});
-    m_clock = MakeLabel("Label4", QStringLiteral("300"), {568, 97});
+    m_whiteHead = MakeLabel("Label6", QStringLiteral("Weiß"), At(layout::WhiteHead));
+    m_blackHead = MakeLabel("Label7", QStringLiteral("Schwarz"), At(layout::BlackHead));
+    m_timeCaption =
+        MakeLabel("Label8", QStringLiteral("Zeitlimit in [sec]:"), At(layout::TimeCaption));
+    m_clock = MakeLabel("Label4", QStringLiteral("300"), At(layout::Clock));
 
     BuildCommandBar();
 
@@ -400,7 +405,7 @@ void TfrmVessaro::WireBoardEvents() {
     b.OnLegalMove = [this](Square, Square) { ChessBoard1LegalMove(); };
     b.OnMate = [this](Square, Square) { ChessBoard1Mate(); };
     b.OnStaleMate = [this](Square, Square) { ChessBoard1StaleMate(); };
-    b.OnCalculateMove = [this](Square& from, Square& to) { ChessBoard1CalculateMove(from, to); };
+    b.SetOnCalculateMove([this](Square& from, Square& to) { ChessBoard1CalculateMove(from, to); });
     b.OnCalculationFailed = [this](Square, Square) { ChessBoard1CalculationFailed(); };
     b.OnThreefoldPosition = [this] { ChessBoard1ThreefoldPosition(); };
     b.OnClick = [this] { ChessBoard1Click(); };

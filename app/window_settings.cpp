@@ -61,9 +61,14 @@ void TfrmVessaro::ArrangeCaptions() {
     m_timeCaption->setFont(widgets::FontFittingWidth(font(), m_timeCaption->text(),
                                                      m_clock->x() - Gap - leftmost, 0));
     for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption}) label->adjustSize();
-    m_blackHead->move(std::min(576, layout::MoveList.Right() - Spare - m_blackHead->width()), 81);
-    m_whiteHead->move(std::min(544, m_blackHead->x() - Gap - m_whiteHead->width()), 81);
-    m_timeCaption->move(std::min(456, m_clock->x() - Gap - m_timeCaption->width()), 97);
+    m_blackHead->move(
+        std::min(layout::BlackHead.x, layout::MoveList.Right() - Spare - m_blackHead->width()),
+        layout::BlackHead.y);
+    m_whiteHead->move(std::min(layout::WhiteHead.x, m_blackHead->x() - Gap - m_whiteHead->width()),
+                      layout::WhiteHead.y);
+    m_timeCaption->move(
+        std::min(layout::TimeCaption.x, m_clock->x() - Gap - m_timeCaption->width()),
+        layout::TimeCaption.y);
 }
 
 void TfrmVessaro::SetToChessBoard() {

@@ -44,6 +44,16 @@ inline constexpr Rect Board{16, 61, 400, 400};
 inline constexpr Rect MoveList{437, 111, 178, 354};
 inline constexpr Rect FixedLines{16, 496, 601, 29};
 
+// Where the captions above the move list start, left ends. Longer words than
+// the design's move a caption left of its place, never right.
+struct Point {
+    int x, y;
+};
+inline constexpr Point WhiteHead{544, 81};
+inline constexpr Point BlackHead{576, 81};
+inline constexpr Point TimeCaption{456, 97};
+inline constexpr Point Clock{568, 97};
+
 // The command bar, left to right: New, Load, Save, Back, Forward, Start/Stop, Options, Info.
 // The faces are 21 pixels high at top 561; the labels sit on them at top 564.
 inline constexpr int CommandFaceTop = 561;

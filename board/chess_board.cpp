@@ -9,32 +9,12 @@
 #include <cmath>
 #include <exception>
 
-#include "board/engine_hand_off.h"
-#include "board/engine_search.h"
 #include "board/floating_piece.h"
 #include "board/silent_abort.h"
+#include "engine/engine_hand_off.h"
+#include "engine/engine_search.h"
 
 namespace quintavo {
-
-// The model's engine hooks, kept apart from the board's own StartThinking.
-class TChessBoard::EngineBridge : public IEngineControl {
-public:
-    explicit EngineBridge(TChessBoard& board) : m_board(board) {}
-
-    void PauseEngine() override {
-        if (!m_board.m_handOff) return;
-        m_board.HandOff().PauseEngine();
-    }
-
-    void StartThinking() override {
-        if (!m_board.m_handOff || m_board.m_designing || m_board.m_loading || m_board.m_destroying)
-            return;
-        m_board.HandOff().StartThinking();
-    }
-
-private:
-    TChessBoard& m_board;
-};
 
 TChessBoard::TChessBoard(QWidget* parent) : QWidget(parent) {
     Construct(nullptr);
@@ -67,8 +47,8 @@ void TChessBoard::Construct(SearchFunction search) {
     }
     if (m_designing) search = nullptr;
     m_handOff = std::make_unique<EngineHandOff>(m_model, std::move(search), [this] { WakeUi(); });
-    m_bridge = std::make_unique<EngineBridge>(*this);
-    m_model.SetEngineControl(m_bridge.get());
+    m_handOff->SetHeld(m_designing);
+    m_model.SetEngineControl(m_handOff.get());
     m_model.SetView(this);
     InstallModelEvents();
 
@@ -78,6 +58,7 @@ void TChessBoard::Construct(SearchFunction search) {
 
 TChessBoard::~TChessBoard() {
     m_destroying = true;
+    m_handOff->SetHeld(true);
     if (m_dragState != DragState::None) EndDragGrabs();
     m_pollTimer->stop();
     // The engine first: the hand-off aborts its search, lets the thread
@@ -88,56 +69,42 @@ TChessBoard::~TChessBoard() {
     delete m_floating.data();
 }
 
+// Each model event reaches the board's handler of the same name at the edge
+// of Qt's event loop; a handler assigned later is still found.
+template <class... Args>
+void TChessBoard::Relay(std::function<void(Args...)>& source,
+                        const std::function<void(Args...)>& handler) {
+    source = [this, &handler](Args... args) {
+        if (handler) RunHandler([&] { handler(std::forward<Args>(args)...); });
+    };
+}
+
 void TChessBoard::InstallModelEvents() {
-    m_model.OnLegalMove = [this](Square a, Square b) {
-        if (OnLegalMove) RunHandler([&] { OnLegalMove(a, b); });
-    };
-    m_model.OnCapture = [this](Square a, Square b, char piece) {
-        if (OnCapture) RunHandler([&] { OnCapture(a, b, piece); });
-    };
-    m_model.OnPromotion = [this](Square a, Square b, char& piece) {
-        if (OnPromotion) RunHandler([&] { OnPromotion(a, b, piece); });
-    };
-    m_model.OnCastle = [this](Square a, Square b) {
-        if (OnCastle) RunHandler([&] { OnCastle(a, b); });
-    };
-    m_model.OnCheck = [this](Square a, Square b) {
-        if (OnCheck) RunHandler([&] { OnCheck(a, b); });
-    };
-    m_model.OnMate = [this](Square a, Square b) {
-        if (OnMate) RunHandler([&] { OnMate(a, b); });
-    };
-    m_model.OnStaleMate = [this](Square a, Square b) {
-        if (OnStaleMate) RunHandler([&] { OnStaleMate(a, b); });
-    };
-    m_model.OnNoMatingMaterial = [this] {
-        if (OnNoMatingMaterial) RunHandler([&] { OnNoMatingMaterial(); });
-    };
-    m_model.OnThreefoldPosition = [this] {
-        if (OnThreefoldPosition) RunHandler([&] { OnThreefoldPosition(); });
-    };
-    m_model.OnDraw = [this] {
-        if (OnDraw) RunHandler([&] { OnDraw(); });
-    };
-    m_model.OnPaint = [this] {
-        if (OnPaint) RunHandler([&] { OnPaint(); });
-    };
-    m_handOff->OnCalculationFailed = [this](Square a, Square b) {
-        if (OnCalculationFailed) RunHandler([&] { OnCalculationFailed(a, b); });
-    };
+    Relay(m_model.OnLegalMove, OnLegalMove);
+    Relay(m_model.OnCapture, OnCapture);
+    Relay(m_model.OnPromotion, OnPromotion);
+    Relay(m_model.OnCastle, OnCastle);
+    Relay(m_model.OnCheck, OnCheck);
+    Relay(m_model.OnMate, OnMate);
+    Relay(m_model.OnStaleMate, OnStaleMate);
+    Relay(m_model.OnNoMatingMaterial, OnNoMatingMaterial);
+    Relay(m_model.OnThreefoldPosition, OnThreefoldPosition);
+    Relay(m_model.OnDraw, OnDraw);
+    Relay(m_model.OnPaint, OnPaint);
+    Relay(m_handOff->OnCalculationFailed, OnCalculationFailed);
 }
 
 // The hand-off asks the host only while a handler is assigned; without one the
 // computer never moves on the custom path.
-EngineHandOff& TChessBoard::HandOff() {
-    if (!OnCalculateMove) {
+void TChessBoard::SetOnCalculateMove(std::function<void(Square& from, Square& to)> handler) {
+    m_onCalculateMove = std::move(handler);
+    if (!m_onCalculateMove) {
         m_handOff->OnCalculateMove = nullptr;
-    } else if (!m_handOff->OnCalculateMove) {
-        m_handOff->OnCalculateMove = [this](Square& from, Square& to) {
-            if (OnCalculateMove) RunHandler([&] { OnCalculateMove(from, to); });
-        };
+        return;
     }
-    return *m_handOff;
+    m_handOff->OnCalculateMove = [this](Square& from, Square& to) {
+        if (m_onCalculateMove) RunHandler([&] { m_onCalculateMove(from, to); });
+    };
 }
 
 bool TChessBoard::RunHandler(const std::function<void()>& handler) {
@@ -175,7 +142,7 @@ void TChessBoard::RunEngineJob() {
         WakeUi();
         return;
     }
-    HandOff().RunPendingUiJob();
+    m_handOff->RunPendingUiJob();
 }
 
 bool TChessBoard::MayPoll() const {
@@ -187,7 +154,7 @@ void TChessBoard::PollCustomEngine() {
     // A handler that opens a dialog must not let a nested poll play a move
     // inside the move being reported.
     m_polling = true;
-    HandOff().PollCustomEngine();
+    m_handOff->PollCustomEngine();
     m_polling = false;
 }
 
@@ -319,8 +286,14 @@ void TChessBoard::SetSizeOfSquare(int value) {
     resize(side, side);
 }
 
+void TChessBoard::BeginLoading() {
+    m_loading = true;
+    m_handOff->SetHeld(true);
+}
+
 void TChessBoard::EndLoading() {
     m_loading = false;
+    m_handOff->SetHeld(m_designing);
     if (isVisible()) SchedulePaint();
 }
 

@@ -173,7 +173,7 @@ public:
     bool Designing() const { return m_designing; }
     // While loading (a form applying its stored values) nothing is painted
     // and the engine is not started.
-    void BeginLoading() { m_loading = true; }
+    void BeginLoading();
     void EndLoading();
     bool Loading() const { return m_loading; }
 
@@ -246,7 +246,8 @@ public:
     std::function<void()> OnDraw;
     std::function<void(Square square)> OnIllegalMove;
     std::function<void()> OnPaint;
-    std::function<void(Square& oldsq, Square& newsq)> OnCalculateMove;
+    // Asks the host for the computer's move while CustomEngine is set.
+    void SetOnCalculateMove(std::function<void(Square& from, Square& to)> handler);
     std::function<void(Square oldSq, Square newSq)> OnCalculationFailed;
     // The general control events; they fire before the board's own handling.
     // OnClick may veto the rest of the click by throwing SilentAbort.
@@ -290,11 +291,11 @@ protected:
 
 private:
     enum class DragState { None, Pending, Active };
-    class EngineBridge;
 
     void Construct(SearchFunction search);
     void InstallModelEvents();
-    EngineHandOff& HandOff();
+    template <class... Args>
+    void Relay(std::function<void(Args...)>& source, const std::function<void(Args...)>& handler);
     // Runs a host handler at the edge of Qt's event loop: the silent abort is
     // swallowed, any other exception is shown. False when it threw.
     bool RunHandler(const std::function<void()>& handler);
@@ -338,8 +339,8 @@ private:
     void HandleResizeMove(QMouseEvent* event);
 
     BoardModel m_model;
-    std::unique_ptr<EngineBridge> m_bridge;
     std::unique_ptr<EngineHandOff> m_handOff;
+    std::function<void(Square& from, Square& to)> m_onCalculateMove;
 
     // Drawing resources
     QImage m_canvas;

@@ -15,23 +15,12 @@
 #include <vector>
 
 #include "engine/engine_move.h"
+#include "engine/engine_request.h"
 #include "engine/engine_tables.h"
+#include "rules/castling.h"
 #include "rules/square.h"
 
 namespace quintavo::engine {
-
-// The board state a search starts from, as the board holds it.
-struct EngineRequest {
-    // The position string's letters in Square order A8 ... H1: "PNBRQK" White,
-    // "pnbrqk" Black, a blank for an empty square.
-    std::array<char, 64> Board{};
-    bool WhiteToMove = true;
-    // CastleSet bits: 1 White king side, 2 White queen side, 4 Black king side,
-    // 8 Black queen side.
-    std::uint8_t CastlingAllowed = 0;
-    Square EnPassant = Square::None;
-    int SearchDepth = 1;
-};
 
 // The start position, White to move, all four castling rights.
 EngineRequest StartRequest();

@@ -16,6 +16,10 @@ constexpr int EnPassant = 4;
 constexpr int DoubleStep = 8;
 constexpr int PawnMove = 16;
 constexpr int Promotion = 32;
+// A pawn's moves as the generator flags them.
+constexpr int PawnCapture = PawnMove | Capture;
+constexpr int PawnDoubleStep = PawnMove | DoubleStep;
+constexpr int PawnEnPassant = PawnMove | EnPassant | Capture;
 } // namespace MoveFlags
 
 constexpr EngineMove MakeEngineMove(int from, int to, int promotion, int flags) {

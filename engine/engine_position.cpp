@@ -37,7 +37,7 @@ EngineRequest StartRequest() {
     for (int s = 0; s < 64; ++s)
         r.Board[s] = StartBoard[s];
     r.WhiteToMove = true;
-    r.CastlingAllowed = 15;
+    r.CastlingAllowed = AllCastling;
     r.EnPassant = Square::None;
     r.SearchDepth = 1;
     return r;
@@ -72,13 +72,13 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
     const auto holds = [this](int sq, int color, int kind) {
         return m_squareColor[sq] == color && m_squarePiece[sq] == kind;
     };
-    int rights = request.CastlingAllowed & 15;
-    if (!holds(60, White, King)) rights &= ~3;
-    if (!holds(63, White, Rook)) rights &= ~1;
-    if (!holds(56, White, Rook)) rights &= ~2;
-    if (!holds(4, Black, King)) rights &= ~12;
-    if (!holds(7, Black, Rook)) rights &= ~4;
-    if (!holds(0, Black, Rook)) rights &= ~8;
+    int rights = request.CastlingAllowed & AllCastling;
+    if (!holds(60, White, King)) rights &= ~WhiteCastling;
+    if (!holds(63, White, Rook)) rights &= ~WhiteKingSide;
+    if (!holds(56, White, Rook)) rights &= ~WhiteQueenSide;
+    if (!holds(4, Black, King)) rights &= ~BlackCastling;
+    if (!holds(7, Black, Rook)) rights &= ~BlackKingSide;
+    if (!holds(0, Black, Rook)) rights &= ~BlackQueenSide;
     m_castleRights = rights;
 
     // Only a square a double step can have passed over, with the pawn that
@@ -219,7 +219,7 @@ inline int TEngine::AddPawnMoves(int end, int s, std::uint64_t enemy, std::uint6
                                       : ((bit << 7) & ~FileSet[7]) | ((bit << 9) & ~FileSet[0]);
     for (std::uint64_t t = targets & enemy; t != 0; t &= t - 1)
         end =
-            AddPawnMove<Us>(end, s, std::countr_zero(t), MoveFlags::PawnMove | MoveFlags::Capture);
+            AddPawnMove<Us>(end, s, std::countr_zero(t), MoveFlags::PawnCapture);
     const int step = Us == White ? -8 : 8;
     if (occupied & SquareBit(s + step)) return end;
     const bool lastStep = Us == White ? s <= 15 : s >= 48;
@@ -230,7 +230,7 @@ inline int TEngine::AddPawnMoves(int end, int s, std::uint64_t enemy, std::uint6
     end = AddPawnMove<Us>(end, s, s + step, MoveFlags::PawnMove);
     const bool home = Us == White ? s >= 48 : s <= 15;
     if (home && (occupied & SquareBit(s + 2 * step)) == 0)
-        end = AddMove(end, s, s + 2 * step, MoveFlags::PawnMove | MoveFlags::DoubleStep);
+        end = AddMove(end, s, s + 2 * step, MoveFlags::PawnDoubleStep);
     return end;
 }
 
@@ -238,7 +238,7 @@ template <int Us> inline int TEngine::AddEnPassantMoves(int end) {
     const int e = m_enPassantSquare;
     if (e == -1) return end;
     const int file = FileOfSquare(e);
-    constexpr int flags = MoveFlags::PawnMove | MoveFlags::EnPassant | MoveFlags::Capture;
+    constexpr int flags = MoveFlags::PawnEnPassant;
     const std::uint64_t pawns = m_pieceSets[Us][Pawn];
     if constexpr (Us == White) {
         if (file != 0 && (pawns & SquareBit(e + 7))) end = AddMove(end, e + 7, e, flags);
@@ -292,11 +292,11 @@ template <int Us> void TEngine::GenerateAllMovesOf() {
         }
     }
     if constexpr (Us == White) {
-        if (m_castleRights & 1) end = AddMove(end, 60, 62, MoveFlags::Castling);
-        if (m_castleRights & 2) end = AddMove(end, 60, 58, MoveFlags::Castling);
+        if (m_castleRights & WhiteKingSide) end = AddMove(end, 60, 62, MoveFlags::Castling);
+        if (m_castleRights & WhiteQueenSide) end = AddMove(end, 60, 58, MoveFlags::Castling);
     } else {
-        if (m_castleRights & 4) end = AddMove(end, 4, 6, MoveFlags::Castling);
-        if (m_castleRights & 8) end = AddMove(end, 4, 2, MoveFlags::Castling);
+        if (m_castleRights & BlackKingSide) end = AddMove(end, 4, 6, MoveFlags::Castling);
+        if (m_castleRights & BlackQueenSide) end = AddMove(end, 4, 2, MoveFlags::Castling);
     }
     end = AddEnPassantMoves<Us>(end);
     m_plyMovesEnd[p] = end;

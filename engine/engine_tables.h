@@ -6,6 +6,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "rules/castling.h"
+
 namespace quintavo::engine {
 
 constexpr int White = 0;
@@ -62,13 +64,13 @@ inline constexpr std::array<bool, 6> SlidingPiece = {false, false, true, true, t
 // belongs to, so a captured corner rook takes its side's right with it.
 inline constexpr std::array<int, 64> CastleKeepMask = [] {
     std::array<int, 64> m{};
-    for (auto& v : m) v = 15;
-    m[0] = 7;   // a8
-    m[4] = 3;   // e8
-    m[7] = 11;  // h8
-    m[56] = 13; // a1
-    m[60] = 12; // e1
-    m[63] = 14; // h1
+    for (auto& v : m) v = AllCastling;
+    m[0] = AllCastling & ~BlackQueenSide;  // a8
+    m[4] = AllCastling & ~BlackCastling;   // e8
+    m[7] = AllCastling & ~BlackKingSide;   // h8
+    m[56] = AllCastling & ~WhiteQueenSide; // a1
+    m[60] = AllCastling & ~WhiteCastling;  // e1
+    m[63] = AllCastling & ~WhiteKingSide;  // h1
     return m;
 }();
 

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <thread>
 
+#include "engine/engine_request.h"
 #include "rules/square.h"
 
 namespace quintavo::engine {
@@ -27,15 +28,6 @@ enum class TThreadPriority {
     tpTimeCritical
 };
 
-// What a search reads when it starts.
-struct SearchRequest {
-    std::array<char, 64> Letters{}; // A8 ... H1, blank for empty
-    bool WhiteToMove = true;
-    std::uint8_t Castling = 0; // CastleSet bits
-    Square EnPassant = Square::None;
-    int Depth = 1;
-};
-
 struct FoundMove {
     bool Found = false; // false: the side to move has no legal move
     Square From = Square::None;
@@ -45,12 +37,12 @@ struct FoundMove {
 class TEngineThread {
 public:
     using SearchFunction =
-        std::function<FoundMove(const SearchRequest&, const std::atomic<bool>& abort)>;
+        std::function<FoundMove(const EngineRequest&, const std::atomic<bool>& abort)>;
 
     struct Links {
         // Read on the engine thread, while the UI thread leaves the board alone.
         std::function<bool()> ComputerToMove;
-        std::function<SearchRequest()> ReadRequest;
+        std::function<EngineRequest()> ReadRequest;
         std::function<TThreadPriority()> Priority;
         // Run on the UI thread while the engine thread waits.
         std::function<void(Square from, Square to)> MoveSink;

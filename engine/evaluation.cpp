@@ -28,16 +28,16 @@ void TEngine::BuildPieceSquareValues() {
         const int m = MirrorSquare[s];
         auto& w = m_pieceSquareValue[White];
         auto& b = m_pieceSquareValue[Black];
-        w[Pawn][s] = 100 + PawnTable[s];
-        w[Knight][s] = 300 + MinorPieceTable[s];
-        w[Bishop][s] = 300 + MinorPieceTable[s];
-        w[Rook][s] = 500;
-        w[Queen][s] = 900;
-        b[Pawn][s] = 100 + PawnTable[m];
-        b[Knight][s] = 300 + MinorPieceTable[m];
-        b[Bishop][s] = 300 + MinorPieceTable[m];
-        b[Rook][s] = 500;
-        b[Queen][s] = 900;
+        w[Pawn][s] = MaterialValue[Pawn] + PawnTable[s];
+        w[Knight][s] = MaterialValue[Knight] + MinorPieceTable[s];
+        w[Bishop][s] = MaterialValue[Bishop] + MinorPieceTable[s];
+        w[Rook][s] = MaterialValue[Rook];
+        w[Queen][s] = MaterialValue[Queen];
+        b[Pawn][s] = MaterialValue[Pawn] + PawnTable[m];
+        b[Knight][s] = MaterialValue[Knight] + MinorPieceTable[m];
+        b[Bishop][s] = MaterialValue[Bishop] + MinorPieceTable[m];
+        b[Rook][s] = MaterialValue[Rook];
+        b[Queen][s] = MaterialValue[Queen];
     }
 
     for (int color = White; color <= Black; ++color) {

@@ -95,10 +95,10 @@ FenResult ParseFen(std::string_view fen) {
         for (char c : fields[2]) {
             int bit = 0;
             switch (c) {
-            case 'K': bit = 1; break;
-            case 'Q': bit = 2; break;
-            case 'k': bit = 4; break;
-            case 'q': bit = 8; break;
+            case 'K': bit = WhiteKingSide; break;
+            case 'Q': bit = WhiteQueenSide; break;
+            case 'k': bit = BlackKingSide; break;
+            case 'q': bit = BlackQueenSide; break;
             default: return Fail("castling rights must be '-' or letters of KQkq");
             }
             if (r.CastlingAllowed & bit) return Fail("a castling right is given twice");
@@ -142,11 +142,11 @@ std::string ToFen(const EngineRequest& request) {
     }
     fen += request.WhiteToMove ? " w " : " b ";
     const int rights = request.CastlingAllowed;
-    if ((rights & 15) == 0) fen += '-';
-    if (rights & 1) fen += 'K';
-    if (rights & 2) fen += 'Q';
-    if (rights & 4) fen += 'k';
-    if (rights & 8) fen += 'q';
+    if ((rights & AllCastling) == 0) fen += '-';
+    if (rights & WhiteKingSide) fen += 'K';
+    if (rights & WhiteQueenSide) fen += 'Q';
+    if (rights & BlackKingSide) fen += 'k';
+    if (rights & BlackQueenSide) fen += 'q';
     fen += ' ';
     if (request.EnPassant == Square::None) {
         fen += '-';

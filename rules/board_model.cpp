@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "rules/board_view.h"
+#include "rules/engine_control.h"
 
 namespace quintavo {
 
@@ -347,32 +348,17 @@ bool BoardModel::KingMoveOk(Square from, Square to) const {
     if (Distance(FileOf(to), FileOf(from)) <= 1 && Distance(RankOf(to), RankOf(from)) <= 1)
         return true;
 
-    struct Castling {
-        Square from, to;
-        CastleSet right;
-        Square rookSquare;
-        char rook;
-        Square mustBeEmpty[3];
-        Square passes[2]; // besides the king's own square
-    };
-    using S = Square;
-    static constexpr Castling Castlings[] = {
-        {S::E1, S::G1, WhiteKingSide, S::H1, 'R', {S::F1, S::G1, S::None}, {S::F1, S::G1}},
-        {S::E1, S::C1, WhiteQueenSide, S::A1, 'R', {S::B1, S::C1, S::D1}, {S::D1, S::C1}},
-        {S::E8, S::G8, BlackKingSide, S::H8, 'r', {S::F8, S::G8, S::None}, {S::F8, S::G8}},
-        {S::E8, S::C8, BlackQueenSide, S::A8, 'r', {S::B8, S::C8, S::D8}, {S::D8, S::C8}},
-    };
-    for (const Castling& c : Castlings) {
-        if (from != c.from || to != c.to) continue;
-        if ((CastlingAllowed() & c.right) == 0) return false;
-        if (PieceAt(c.rookSquare) != c.rook) return false;
-        for (Square sq : c.mustBeEmpty)
+    for (const CastlingMove& c : CastlingMoves) {
+        if (from != c.KingFrom || to != c.KingTo) continue;
+        if ((CastlingAllowed() & c.Right) == 0) return false;
+        if (PieceAt(c.RookFrom) != c.Rook) return false;
+        for (Square sq : c.MustBeEmpty)
             if (sq != Square::None && PieceColor(sq) != -1) return false;
-        const bool white = c.rook == 'R';
-        const Square kingPath[3] = {c.from, c.passes[0], c.passes[1]};
+        const bool white = c.Rook == 'R';
+        const Square kingPath[3] = {c.KingFrom, c.Passes[0], c.Passes[1]};
         for (Square sq : kingPath) {
-            const bool attacked =
-                white ? WhiteKingInCheckAfter(c.from, sq) : BlackKingInCheckAfter(c.from, sq);
+            const bool attacked = white ? WhiteKingInCheckAfter(c.KingFrom, sq)
+                                        : BlackKingInCheckAfter(c.KingFrom, sq);
             if (attacked) return false;
         }
         return true;
@@ -462,115 +448,133 @@ void BoardModel::PromotePawn(Square sq) {
     DrawGridLines();
 }
 
+// The single place where a move changes the game. Its steps run in this
+// order because the handlers of each event see the board as the steps before
+// left it.
 bool BoardModel::ExecuteMove(Square from, Square to) {
     m_gameEnded = false;
     if (!IsLegalMove(from, to)) return false;
+    RecordPositionBefore(from, to);
+    const char captured = MovePiece(from, to);
+    AdvanceTurn();
+    if (OnLegalMove) OnLegalMove(from, to);
+    if (captured != ' ' && OnCapture) OnCapture(from, to, captured);
+    PromoteOnLastRank(from, to);
+    TakeEnPassantVictim(from, to);
+    SetEnPassantSquare(from, to);
+    MoveCastlingRook(from, to);
+    DropCastlingRights(from, to);
+    bool draw = ReportMateStalemateAndMaterial(from, to);
+    RecordCurrentPosition();
+    m_lastMove = m_currentMove;
+    m_lastWhiteToMove = m_whiteToMove;
+    if (IsThreefoldRepetition()) {
+        if (OnThreefoldPosition) OnThreefoldPosition();
+        draw = true;
+    }
+    if (draw && OnDraw) {
+        m_gameEnded = true;
+        OnDraw();
+    }
+    if (OnPaint) OnPaint();
+    return true;
+}
 
+void BoardModel::RecordPositionBefore(Square from, Square to) {
     MoveInfo& before = EntryFor(m_currentMove, m_whiteToMove);
     before.Position = Position();
     before.CastlingAllowed = CastlingAllowed();
     before.EnPassant = m_enPassant;
     before.OldSq = from;
     before.NewSq = to;
+}
 
+// Slides or places the piece and repaints both squares; gives the captured
+// letter, blank for none.
+char BoardModel::MovePiece(Square from, Square to) {
     DrawSquare(from);
     if (m_view && m_view->WantsAnimation(from, to)) {
         DrawGridLines();
         m_view->AnimateMove(from, to);
     }
-
     const char captured = m_board[Ordinal(to)];
     m_board[Ordinal(to)] = m_board[Ordinal(from)];
     m_board[Ordinal(from)] = ' ';
     DrawSquare(to);
     DrawPiece(to, m_board[Ordinal(to)]);
     DrawGridLines();
+    return captured;
+}
 
+// The recorded line now ends at the new position.
+void BoardModel::AdvanceTurn() {
     if (!m_whiteToMove) ++m_currentMove;
     m_whiteToMove = !m_whiteToMove;
     m_lastMove = m_currentMove;
     m_lastWhiteToMove = m_whiteToMove;
+}
 
-    if (OnLegalMove) OnLegalMove(from, to);
-    if (captured != ' ' && OnCapture) OnCapture(from, to, captured);
-
+void BoardModel::PromoteOnLastRank(Square from, Square to) {
     const char moved = m_board[Ordinal(to)];
     if ((moved == 'P' || moved == 'p') && (RankOf(to) == 8 || RankOf(to) == 1)) {
         if (OnPromotion) OnPromotion(from, to, m_promotionPiece);
         PromotePawn(to);
     }
+}
 
-    const Square enPassantBefore = m_enPassant;
+// EnPassant still holds the square of the move before.
+void BoardModel::TakeEnPassantVictim(Square from, Square to) {
     Square victim = Square::None;
-    if (to == enPassantBefore) {
+    if (to == m_enPassant) {
         if (m_board[Ordinal(to)] == 'P' && RankOf(to) == 6) victim = MakeSquare(FileOf(to), 5);
         if (m_board[Ordinal(to)] == 'p' && RankOf(to) == 3) victim = MakeSquare(FileOf(to), 4);
     }
-    if (victim != Square::None) {
-        if (OnCapture) OnCapture(from, to, m_board[Ordinal(victim)]);
-        m_board[Ordinal(victim)] = ' ';
-        DrawSquare(victim);
-        DrawGridLines();
-    }
+    if (victim == Square::None) return;
+    if (OnCapture) OnCapture(from, to, m_board[Ordinal(victim)]);
+    m_board[Ordinal(victim)] = ' ';
+    DrawSquare(victim);
+    DrawGridLines();
+}
 
+// A double step sets the square passed over, whether or not a pawn could
+// take there.
+void BoardModel::SetEnPassantSquare(Square from, Square to) {
     const char landed = m_board[Ordinal(to)];
     if ((landed == 'P' && RankOf(from) == 2 && RankOf(to) == 4) ||
         (landed == 'p' && RankOf(from) == 7 && RankOf(to) == 5))
         m_enPassant = ToSquare((Ordinal(from) + Ordinal(to)) / 2);
     else
         m_enPassant = Square::None;
+}
 
-    struct RookJump {
-        char king;
-        Square kingFrom, kingTo, rookFrom, rookTo;
-    };
-    using S = Square;
-    static constexpr RookJump RookJumps[] = {
-        {'K', S::E1, S::G1, S::H1, S::F1},
-        {'K', S::E1, S::C1, S::A1, S::D1},
-        {'k', S::E8, S::G8, S::H8, S::F8},
-        {'k', S::E8, S::C8, S::A8, S::D8},
-    };
-    for (const RookJump& jump : RookJumps) {
-        if (landed != jump.king || from != jump.kingFrom || to != jump.kingTo) continue;
-        const char rook = jump.king == 'K' ? 'R' : 'r';
-        m_board[Ordinal(jump.rookTo)] = rook;
-        m_board[Ordinal(jump.rookFrom)] = ' ';
-        DrawSquare(jump.rookFrom);
-        DrawPiece(jump.rookTo, rook);
+void BoardModel::MoveCastlingRook(Square from, Square to) {
+    const char landed = m_board[Ordinal(to)];
+    for (const CastlingMove& c : CastlingMoves) {
+        if (landed != c.King || from != c.KingFrom || to != c.KingTo) continue;
+        m_board[Ordinal(c.RookTo)] = c.Rook;
+        m_board[Ordinal(c.RookFrom)] = ' ';
+        DrawSquare(c.RookFrom);
+        DrawPiece(c.RookTo, c.Rook);
         DrawGridLines();
         if (OnCastle) OnCastle(from, to);
     }
+}
 
-    // A right goes with a move from its king's or rook's square, and with a
-    // capture of the rook on its corner (the engine trusts the rights).
-    CastleSet lost = 0;
-    const auto losesRights = [](Square sq) -> CastleSet {
-        switch (sq) {
-        case Square::E1:
-            return WhiteKingSide | WhiteQueenSide;
-        case Square::H1:
-            return WhiteKingSide;
-        case Square::A1:
-            return WhiteQueenSide;
-        case Square::E8:
-            return BlackKingSide | BlackQueenSide;
-        case Square::H8:
-            return BlackKingSide;
-        case Square::A8:
-            return BlackQueenSide;
-        default:
-            return 0;
-        }
-    };
-    lost |= losesRights(from);
-    if (to != Square::E1 && to != Square::E8) lost |= losesRights(to);
+// A right goes with a move from its king's or rook's square, and with a
+// capture of the rook on its corner (the engine trusts the rights).
+void BoardModel::DropCastlingRights(Square from, Square to) {
+    CastleSet lost = RightsTiedTo(from);
+    if (to != Square::E1 && to != Square::E8) lost |= RightsTiedTo(to);
     if (lost) m_castlingAllowed.fetch_and(static_cast<CastleSet>(~lost), std::memory_order_relaxed);
+}
 
+// Check, mate or stalemate, then too little material; true when a draw was
+// found.
+bool BoardModel::ReportMateStalemateAndMaterial(Square from, Square to) {
     const bool check = WhiteKingInCheckAfter(to, to) || BlackKingInCheckAfter(to, to);
     bool draw = false;
     // The history entry of the new position is not written yet, so the
-    // repetition refusal would read a stale entry here: it is judged below.
+    // repetition refusal would read a stale entry here: it is judged later.
     const bool hasMove = HasLegalMoveIgnoringRepetition();
     if (check) {
         if (OnCheck) OnCheck(from, to);
@@ -593,21 +597,7 @@ bool BoardModel::ExecuteMove(Square from, Square to) {
         if (OnNoMatingMaterial) OnNoMatingMaterial();
         draw = true;
     }
-
-    RecordCurrentPosition();
-    m_lastMove = m_currentMove;
-    m_lastWhiteToMove = m_whiteToMove;
-
-    if (IsThreefoldRepetition()) {
-        if (OnThreefoldPosition) OnThreefoldPosition();
-        draw = true;
-    }
-    if (draw && OnDraw) {
-        m_gameEnded = true;
-        OnDraw();
-    }
-    if (OnPaint) OnPaint();
-    return true;
+    return draw;
 }
 
 bool BoardModel::MakeMove(Square from, Square to) {

@@ -12,22 +12,13 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/castling.h"
 #include "rules/square.h"
 
 namespace quintavo {
 
 class IBoardView;
 class IEngineControl;
-
-// Members of CanStillCastle, as bits of a CastleSet byte.
-enum CanStillCastle : std::uint8_t {
-    WhiteKingSide = 1,
-    WhiteQueenSide = 2,
-    BlackKingSide = 4,
-    BlackQueenSide = 8,
-};
-using CastleSet = std::uint8_t;
-constexpr CastleSet AllCastling = WhiteKingSide | WhiteQueenSide | BlackKingSide | BlackQueenSide;
 
 // 64 letters, rank 8 first, files a to h; blank for an empty square.
 inline constexpr std::string_view StartPosition =
@@ -150,6 +141,17 @@ private:
     void PromotePawn(Square sq);
     MoveInfo& EntryFor(int move, bool whiteToMove);
     void RecordCurrentPosition();
+
+    // The steps of ExecuteMove, in the order it calls them
+    void RecordPositionBefore(Square from, Square to);
+    char MovePiece(Square from, Square to);
+    void AdvanceTurn();
+    void PromoteOnLastRank(Square from, Square to);
+    void TakeEnPassantVictim(Square from, Square to);
+    void SetEnPassantSquare(Square from, Square to);
+    void MoveCastlingRook(Square from, Square to);
+    void DropCastlingRights(Square from, Square to);
+    bool ReportMateStalemateAndMaterial(Square from, Square to);
 
     // Drawing, when a view is attached
     void DrawSquare(Square sq);

@@ -29,16 +29,4 @@ public:
     virtual void RepaintAll() = 0;
 };
 
-// The hooks through which the board control pauses and restarts its engine
-// around every change of the position.
-class IEngineControl {
-public:
-    virtual ~IEngineControl() = default;
-
-    // Returns once the engine no longer reads the board.
-    virtual void PauseEngine() = 0;
-    // Lets the engine move if the computer now has the move.
-    virtual void StartThinking() = 0;
-};
-
 } // namespace quintavo

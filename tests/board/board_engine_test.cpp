@@ -70,7 +70,7 @@ TEST(BoardEngine, CustomEngineIsAskedAfterEventsAndTicks) {
     EXPECT_EQ(failures, 0); // no handler: the computer never moves, nothing fails
 
     int asked = 0;
-    board.OnCalculateMove = [&](Square&, Square&) { ++asked; }; // leaves both None
+    board.SetOnCalculateMove([&](Square&, Square&) { ++asked; }); // leaves both None
     ASSERT_TRUE(QTest::qWaitFor([&] { return failures >= 2; }));
     EXPECT_EQ(asked, failures);
 
@@ -80,10 +80,10 @@ TEST(BoardEngine, CustomEngineIsAskedAfterEventsAndTicks) {
     EXPECT_EQ(failures, whileLoading);
     board.EndLoading();
 
-    board.OnCalculateMove = [&](Square& from, Square& to) {
+    board.SetOnCalculateMove([&](Square& from, Square& to) {
         from = Square::E7;
         to = Square::E5;
-    };
+    });
     ASSERT_TRUE(QTest::qWaitFor([&] { return board.WhiteToMove(); }));
     EXPECT_EQ(board.PieceAt(Square::E5), 'p');
 }

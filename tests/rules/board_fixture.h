@@ -10,6 +10,7 @@
 
 #include "rules/board_model.h"
 #include "rules/board_view.h"
+#include "rules/engine_control.h"
 #include "rules/fen.h"
 
 namespace quintavo::test {

@@ -16,7 +16,7 @@
 #include <QTimer>
 
 #include "app/core/saved_game.h"
-#include "tests/board/fake_searches.h"
+#include "tests/engine/fake_searches.h"
 #include "window_test_support.h"
 
 namespace quintavo::app::test {
@@ -127,7 +127,7 @@ TEST_F(WindowTest, ALoadedGameStartsWithTheFullTime) {
 TEST_F(WindowTest, ATimeOutDuringTheSearchStopsItSoBoardListAndFileAgree) {
     // A search that runs until it is told to stop, and then still answers.
     std::atomic<int> searches{0};
-    Search = [&](const engine::SearchRequest& request, const std::atomic<bool>& abort) {
+    Search = [&](const engine::EngineRequest& request, const std::atomic<bool>& abort) {
         ++searches;
         while (!abort.load())
             std::this_thread::yield();

@@ -1,4 +1,4 @@
-#include "board/engine_hand_off.h"
+#include "engine/engine_hand_off.h"
 
 #include <algorithm>
 #include <utility>
@@ -14,13 +14,13 @@ EngineHandOff::EngineHandOff(BoardModel& model, engine::TEngineThread::SearchFun
     engine::TEngineThread::Links links;
     links.ComputerToMove = [this] { return m_model.ComputerToMove(); };
     links.ReadRequest = [this] {
-        engine::SearchRequest request;
+        engine::EngineRequest request;
         const auto& board = m_model.Board();
-        std::copy(board.begin() + 1, board.begin() + 65, request.Letters.begin());
+        std::copy(board.begin() + 1, board.begin() + 65, request.Board.begin());
         request.WhiteToMove = m_model.WhiteToMove();
-        request.Castling = m_model.CastlingAllowed();
+        request.CastlingAllowed = m_model.CastlingAllowed();
         request.EnPassant = m_model.EnPassant();
-        request.Depth = m_searchDepth.load();
+        request.SearchDepth = m_searchDepth.load();
         m_passRequest = request;
         return request;
     };
@@ -66,11 +66,11 @@ bool EngineHandOff::Asleep() const {
     return !m_thread || (m_thread->IsSuspended() && m_thread->IsPaused());
 }
 
-bool EngineHandOff::PositionIs(const engine::SearchRequest& request) const {
+bool EngineHandOff::PositionIs(const engine::EngineRequest& request) const {
     const auto& board = m_model.Board();
-    return std::equal(request.Letters.begin(), request.Letters.end(), board.begin() + 1) &&
+    return std::equal(request.Board.begin(), request.Board.end(), board.begin() + 1) &&
            request.WhiteToMove == m_model.WhiteToMove() &&
-           request.Castling == m_model.CastlingAllowed() &&
+           request.CastlingAllowed == m_model.CastlingAllowed() &&
            request.EnPassant == m_model.EnPassant();
 }
 
@@ -81,6 +81,10 @@ bool EngineHandOff::ComputerCanMove() const {
 }
 
 void EngineHandOff::StartThinking() {
+    if (!m_held) Think();
+}
+
+void EngineHandOff::Think() {
     if (!m_customEngine) {
         if (!m_thread) return;
         m_thread->AbortSearch = false;
@@ -107,7 +111,7 @@ void EngineHandOff::PauseEngine() {
 void EngineHandOff::ThinkingPassDone() {
     m_thread->IsThinking = false;
     m_thread->Suspend();
-    const std::optional<engine::SearchRequest> searched =
+    const std::optional<engine::EngineRequest> searched =
         std::exchange(m_passRequest, std::nullopt);
     const Square refusedFrom = std::exchange(m_refusedFrom, Square::None);
     const Square refusedTo = std::exchange(m_refusedTo, Square::None);
@@ -119,11 +123,11 @@ void EngineHandOff::ThinkingPassDone() {
         if (OnCalculationFailed) OnCalculationFailed(refusedFrom, refusedTo);
         return;
     }
-    StartThinking();
+    Think();
 }
 
 void EngineHandOff::PollCustomEngine() {
-    if (!m_model.StopRequested() && m_customEngine && m_model.ComputerToMove()) StartThinking();
+    if (!m_model.StopRequested() && m_customEngine && m_model.ComputerToMove()) Think();
 }
 
 void EngineHandOff::RunPendingUiJob() {

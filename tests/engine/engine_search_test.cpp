@@ -1,5 +1,5 @@
 // The engine library behind the engine thread's search function.
-#include "board/engine_search.h"
+#include "engine/engine_search.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,15 @@
 namespace quintavo {
 namespace {
 
-engine::SearchRequest Request(std::string_view fen, int depth) {
+engine::EngineRequest Request(std::string_view fen, int depth) {
     const auto position = ParseFen(fen);
     EXPECT_TRUE(position) << fen;
-    engine::SearchRequest request;
-    std::copy(position->Letters.begin(), position->Letters.end(), request.Letters.begin());
+    engine::EngineRequest request;
+    std::copy(position->Letters.begin(), position->Letters.end(), request.Board.begin());
     request.WhiteToMove = position->WhiteToMove;
-    request.Castling = position->Castling;
+    request.CastlingAllowed = position->Castling;
     request.EnPassant = position->EnPassant;
-    request.Depth = depth;
+    request.SearchDepth = depth;
     return request;
 }
 

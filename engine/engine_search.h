@@ -23,7 +23,7 @@ public:
 
     // Runs on the engine thread. The search ends early once `abort` (the
     // thread's AbortSearch) is set, and then gives no move.
-    engine::FoundMove Search(const engine::SearchRequest& request, const std::atomic<bool>& abort);
+    engine::FoundMove Search(const engine::EngineRequest& request, const std::atomic<bool>& abort);
 
     // A search function for TEngineThread that shares the engine object.
     static engine::TEngineThread::SearchFunction Function(std::shared_ptr<EngineSearch> search);

@@ -1,7 +1,8 @@
 // The board's side of the engine protocol: when the engine thread may run,
 // how a stop waits for it, how its move comes back, and the path on which the
-// host supplies the computer's move instead. No Qt, so that the protocol is
-// tested on its own, also under ThreadSanitizer; the board control owns one.
+// host supplies the computer's move instead. It is the board model's engine
+// control. No Qt, so that the protocol is tested on its own, also under
+// ThreadSanitizer; the board control owns one.
 #pragma once
 
 #include <atomic>
@@ -11,7 +12,7 @@
 #include <optional>
 
 #include "engine/engine_thread.h"
-#include "rules/board_view.h"
+#include "rules/engine_control.h"
 
 namespace quintavo {
 
@@ -39,8 +40,14 @@ public:
     bool CustomEngine() const { return m_customEngine; }
     void SetCustomEngine(bool value) { m_customEngine = value; }
     bool HasThread() const { return m_thread != nullptr; }
+    // While held (a designed board, one loading its stored values, one being
+    // destroyed) the model's StartThinking neither wakes the thread nor asks
+    // the host; a running pass still ends and may start the next.
+    bool Held() const { return m_held; }
+    void SetHeld(bool value) { m_held = value; }
 
     // Protocol, on the UI thread
+    // The model's call after every change of the position.
     void StartThinking() override;
     // The engine part of StopThinking: abort and wait until the thread sleeps.
     void PauseEngine() override;
@@ -62,21 +69,23 @@ public:
     bool Asleep() const;
 
 private:
+    void Think();
     bool ComputerCanMove() const;
-    bool PositionIs(const engine::SearchRequest& request) const;
+    bool PositionIs(const engine::EngineRequest& request) const;
     bool PlayComputerMove(Square from, Square to);
 
     BoardModel& m_model;
     std::atomic<int> m_searchDepth{1};
     std::atomic<TThreadPriority> m_priority{TThreadPriority::tpNormal};
     bool m_customEngine = false;
+    bool m_held = false;
     // The position the running pass searched: written on the engine thread,
     // read by the pass's end on the UI thread while the engine waits.
-    std::optional<engine::SearchRequest> m_passRequest;
+    std::optional<engine::EngineRequest> m_passRequest;
     Square m_refusedFrom = Square::None;
     Square m_refusedTo = Square::None;
     // Where the search gave no playable move; it is not asked again there.
-    std::optional<engine::SearchRequest> m_failedAt;
+    std::optional<engine::EngineRequest> m_failedAt;
     std::unique_ptr<engine::TEngineThread> m_thread;
 };
 

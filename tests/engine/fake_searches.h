@@ -12,12 +12,12 @@ namespace quintavo::test {
 
 // The first legal (from, to) pair in square order: enough of an engine to
 // watch the protocol.
-inline engine::FoundMove FirstLegalMove(const engine::SearchRequest& request,
+inline engine::FoundMove FirstLegalMove(const engine::EngineRequest& request,
                                         const std::atomic<bool>&) {
     BoardModel scratch;
-    scratch.SetPosition(std::string(request.Letters.begin(), request.Letters.end()));
+    scratch.SetPosition(std::string(request.Board.begin(), request.Board.end()));
     scratch.SetWhiteToMove(request.WhiteToMove);
-    scratch.SetCastlingAllowed(request.Castling);
+    scratch.SetCastlingAllowed(request.CastlingAllowed);
     scratch.SetEnPassant(request.EnPassant);
     for (int from = 1; from <= 64; ++from)
         for (int to = 1; to <= 64; ++to)

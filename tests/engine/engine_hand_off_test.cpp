@@ -1,6 +1,6 @@
 // The engine protocol between the board and its thread, with the test's own
 // thread playing the UI thread. Runs under ThreadSanitizer too.
-#include "board/engine_hand_off.h"
+#include "engine/engine_hand_off.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +9,16 @@
 #include <mutex>
 #include <thread>
 
-#include "fake_searches.h"
 #include "rules/board_model.h"
 #include "rules/fen.h"
+#include "tests/engine/fake_searches.h"
 
 namespace quintavo {
 namespace {
 
 using namespace std::chrono_literals;
 using engine::FoundMove;
-using engine::SearchRequest;
+using engine::EngineRequest;
 
 using test::FirstLegalMove;
 
@@ -117,7 +117,7 @@ TEST_F(HandOffFixture, BothSidesPlayOnUntilStopped) {
 
 TEST_F(HandOffFixture, SettingThePositionAbortsTheSearch) {
     std::atomic<int> searches{0};
-    Create([&](const SearchRequest& request, const std::atomic<bool>& abort) {
+    Create([&](const EngineRequest& request, const std::atomic<bool>& abort) {
         ++searches;
         while (!abort)
             std::this_thread::sleep_for(1ms);
@@ -173,7 +173,7 @@ TEST_F(HandOffFixture, NoMoveToPlayMeansNoPass) {
 
 TEST_F(HandOffFixture, ASearchWithoutAMoveFailsOnceUntilThePositionChanges) {
     std::atomic<int> searches{0};
-    Create([&](const SearchRequest&, const std::atomic<bool>&) {
+    Create([&](const EngineRequest&, const std::atomic<bool>&) {
         ++searches;
         return FoundMove{};
     });
@@ -200,7 +200,7 @@ TEST_F(HandOffFixture, ASearchWithoutAMoveFailsOnceUntilThePositionChanges) {
 }
 
 TEST_F(HandOffFixture, AMoveTheBoardRefusesFailsOnceWithItsSquares) {
-    Create([](const SearchRequest&, const std::atomic<bool>&) {
+    Create([](const EngineRequest&, const std::atomic<bool>&) {
         return FoundMove{true, Square::E2, Square::E5};
     });
     std::vector<std::pair<Square, Square>> failures;
@@ -247,7 +247,7 @@ TEST_F(HandOffFixture, CustomEngineAsksTheHost) {
 TEST_F(HandOffFixture, TheComputerPromotesToAQueenWhateverThePlayerChose) {
     for (bool custom : {false, true}) {
         SCOPED_TRACE(custom ? "custom engine" : "engine thread");
-        Create([](const SearchRequest&, const std::atomic<bool>&) {
+        Create([](const EngineRequest&, const std::atomic<bool>&) {
             return FoundMove{true, Square::B2, Square::B1};
         });
         handOff->SetCustomEngine(custom);
@@ -266,6 +266,37 @@ TEST_F(HandOffFixture, TheComputerPromotesToAQueenWhateverThePlayerChose) {
         EXPECT_EQ(model.PieceAt(Square::B1), 'q');
         EXPECT_EQ(model.PromotionPiece(), 'n');
         model.SetComputerPlaysBlack(false);
+        model.SetEngineControl(nullptr);
+        handOff.reset();
+    }
+}
+
+// A designed, loading or closing board holds its hand-off: the model's start
+// neither wakes the thread nor asks the host until the hold ends.
+TEST_F(HandOffFixture, AHeldHandOffIgnoresTheModelsStart) {
+    for (bool custom : {false, true}) {
+        SCOPED_TRACE(custom ? "custom engine" : "engine thread");
+        model.ResetToStart();
+        Create();
+        handOff->SetCustomEngine(custom);
+        int asked = 0;
+        handOff->OnCalculateMove = [&](Square& from, Square& to) {
+            ++asked;
+            from = Square::E2;
+            to = Square::E4;
+        };
+        handOff->SetHeld(true);
+        model.SetComputerPlaysWhite(true); // stop, store, start
+        model.SetStopRequested(false);
+        model.StartThinking();
+        EXPECT_EQ(asked, 0);
+        EXPECT_TRUE(handOff->Suspended());
+
+        handOff->SetHeld(false);
+        model.StartThinking();
+        ASSERT_TRUE(ui.PumpUntil(*handOff, [&] { return !model.WhiteToMove(); }));
+        EXPECT_EQ(asked, custom ? 1 : 0);
+        model.SetComputerPlaysWhite(false);
         model.SetEngineControl(nullptr);
         handOff.reset();
     }
@@ -295,7 +326,7 @@ TEST_F(HandOffFixture, SearchDepthStaysWithinOneToEight) {
 
 TEST_F(HandOffFixture, DestructionEndsAThreadInTheMiddleOfItsWork) {
     // Searching, and waiting for a UI thread that never answers.
-    Create([](const SearchRequest& request, const std::atomic<bool>& abort) {
+    Create([](const EngineRequest& request, const std::atomic<bool>& abort) {
         while (!abort)
             std::this_thread::sleep_for(1ms);
         return FirstLegalMove(request, abort);
