@@ -218,8 +218,7 @@ inline int TEngine::AddPawnMoves(int end, int s, std::uint64_t enemy, std::uint6
                                       ? ((bit >> 9) & ~FileSet[7]) | ((bit >> 7) & ~FileSet[0])
                                       : ((bit << 7) & ~FileSet[7]) | ((bit << 9) & ~FileSet[0]);
     for (std::uint64_t t = targets & enemy; t != 0; t &= t - 1)
-        end =
-            AddPawnMove<Us>(end, s, std::countr_zero(t), MoveFlags::PawnCapture);
+        end = AddPawnMove<Us>(end, s, std::countr_zero(t), MoveFlags::PawnCapture);
     const int step = Us == White ? -8 : 8;
     if (occupied & SquareBit(s + step)) return end;
     const bool lastStep = Us == White ? s <= 15 : s >= 48;
