@@ -135,34 +135,30 @@ std::vector<appcore::SavedMove> TfrmVessaro::LoadGameFromFile() {
         throw SilentAbort{};
     }
     // Nothing of the board or the list changes before the whole file is read.
-    std::vector<appcore::SavedMove> moves;
-    if (IsPgnFileName(name)) {
-        const appcore::LoadedPgn game = appcore::LoadPgnFromFile(ToPath(name));
-        switch (game.Status) {
+    // A refused file says so (a PGN file also why); an unreadable one fails.
+    const auto check = [this](appcore::LoadStatus status, const std::string& error,
+                              const QString& refusal) {
+        switch (status) {
         case appcore::LoadStatus::InvalidFile:
-            ShowPlain(m_language.sInvalidFile + QStringLiteral("\n") +
-                      QString::fromStdString(game.Error));
+            ShowPlain(refusal);
             m_state.LoadCancelled = true;
             throw SilentAbort{};
         case appcore::LoadStatus::LoadError:
-            throw LoadFailure(game.Error);
+            throw LoadFailure(error);
         case appcore::LoadStatus::Loaded:
             break;
         }
+    };
+    std::vector<appcore::SavedMove> moves;
+    if (IsPgnFileName(name)) {
+        const appcore::LoadedPgn game = appcore::LoadPgnFromFile(ToPath(name));
+        check(game.Status, game.Error,
+              m_language.sInvalidFile + QStringLiteral("\n") + QString::fromStdString(game.Error));
         for (const GameMove& move : game.Game.Moves)
             moves.push_back({move.From, move.To, move.Promotion});
     } else {
         appcore::LoadedGame game = appcore::LoadGameFromFile(ToPath(name));
-        switch (game.Status) {
-        case appcore::LoadStatus::InvalidFile:
-            ShowPlain(m_language.sInvalidFile);
-            m_state.LoadCancelled = true;
-            throw SilentAbort{};
-        case appcore::LoadStatus::LoadError:
-            throw LoadFailure(game.Error);
-        case appcore::LoadStatus::Loaded:
-            break;
-        }
+        check(game.Status, game.Error, m_language.sInvalidFile);
         moves = std::move(game.Moves);
     }
     m_title->setText(m_language.sGamePrefix + QFileInfo(name).fileName());
