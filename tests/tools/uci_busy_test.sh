@@ -17,8 +17,7 @@ position startpos
 go depth 30
 @wait 1 ^info depth 2
 go depth 1
-@wait 1 ^bestmove
-@wait 4 ^info depth
+@wait 2 ^bestmove
 position startpos moves e2e4
 go depth 2
 @wait 3 ^bestmove
