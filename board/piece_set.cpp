@@ -23,36 +23,11 @@ int PieceImageIndex(char letter) {
     return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
 }
 
-PieceImages CutPieceSet(const QImage& set) {
-    PieceImages result;
-    if (!HasPicture(set)) return result;
-    const QImage source = set.convertToFormat(QImage::Format_RGB32);
-    const int c = source.height() / 4;
-    result.CellSize = c;
-    if (c <= 0) return result;
-    for (int colour = 0; colour < 2; ++colour) {
-        for (int piece = 0; piece < 6; ++piece) {
-            QImage image(c, c, QImage::Format_ARGB32_Premultiplied);
-            for (int y = 0; y < c; ++y) {
-                const auto* picture =
-                    reinterpret_cast<const QRgb*>(source.constScanLine(2 * colour * c + y)) +
-                    piece * c;
-                const auto* mask =
-                    reinterpret_cast<const QRgb*>(source.constScanLine((2 * colour + 1) * c + y)) +
-                    piece * c;
-                auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-                for (int x = 0; x < c; ++x) {
-                    const bool transparent = (mask[x] & 0xFFFFFF) == 0xFFFFFF;
-                    out[x] = transparent ? 0u : (picture[x] | 0xFF000000u);
-                }
-            }
-            result.Images[colour * 6 + piece] = std::move(image);
-        }
-    }
-    return result;
-}
+namespace {
 
-PieceImages CutSoftPieceSet(const QImage& set) {
+// Cuts a set into its twelve cells; `combine` makes each output pixel from the
+// picture's pixel and the mask's. Cells beyond a too narrow set stay transparent.
+template <typename Combine> PieceImages CutCells(const QImage& set, Combine combine) {
     PieceImages result;
     if (!HasPicture(set)) return result;
     const QImage source = set.convertToFormat(QImage::Format_RGB32);
@@ -72,14 +47,28 @@ PieceImages CutSoftPieceSet(const QImage& set) {
                     reinterpret_cast<const QRgb*>(source.constScanLine((2 * colour + 1) * c + y)) +
                     piece * c;
                 auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-                for (int x = 0; x < width; ++x)
-                    out[x] = qPremultiply(qRgba(qRed(picture[x]), qGreen(picture[x]),
-                                                qBlue(picture[x]), 255 - qGreen(mask[x])));
+                for (int x = 0; x < width; ++x) out[x] = combine(picture[x], mask[x]);
             }
             result.Images[colour * 6 + piece] = std::move(image);
         }
     }
     return result;
+}
+
+} // namespace
+
+PieceImages CutPieceSet(const QImage& set) {
+    return CutCells(set, [](QRgb picture, QRgb mask) {
+        const bool transparent = (mask & 0xFFFFFF) == 0xFFFFFF;
+        return transparent ? 0u : (picture | 0xFF000000u);
+    });
+}
+
+PieceImages CutSoftPieceSet(const QImage& set) {
+    return CutCells(set, [](QRgb picture, QRgb mask) {
+        return qPremultiply(
+            qRgba(qRed(picture), qGreen(picture), qBlue(picture), 255 - qGreen(mask)));
+    });
 }
 
 PieceImages PieceImagesForRatio(const PieceImages& coarse, const PieceImages& fine, qreal ratio) {

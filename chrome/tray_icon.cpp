@@ -78,7 +78,8 @@ bool TTrayIcon::HostActivates() {
         watcher, QStringLiteral("/StatusNotifierWatcher"),
         QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
-    const QDBusReply<QDBusVariant> reply = bus.call(get);
+    // Asked at start-up: a host that does not answer must not hold the game up.
+    const QDBusReply<QDBusVariant> reply = bus.call(get, QDBus::Block, 500);
     return reply.isValid() && reply.value().variant().toBool();
 }
 
