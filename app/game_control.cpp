@@ -55,7 +55,8 @@ void TfrmVessaro::UpdateListBox() {
     m_board->GetMoveList(lines);
     QStringList items;
     items.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines) items << QString::fromStdString(line);
+    for (const std::string& line : lines)
+        items << QString::fromStdString(line);
     m_moveList->clear();
     m_moveList->addItems(items);
 }
@@ -229,8 +230,7 @@ void TfrmVessaro::SaveGameToFile() {
         lines.reserve(static_cast<std::size_t>(m_moveList->count()));
         for (int i = 0; i < m_moveList->count(); ++i)
             lines.push_back(m_moveList->item(i)->text().toStdString());
-        const QString date =
-            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
         result = appcore::SaveGameToFile(ToPath(name), lines, date.toStdString());
     }
     if (!result) {
@@ -407,9 +407,8 @@ void TfrmVessaro::ChessBoard1Promotion(Square to, char& piece) {
     const QRect square = m_board->SquareRect(to);
     TPromotionChooser chooser(m_board->CustomPieceSet(), whiteMoved, square.width(), this);
     const int x = m_board->x() + square.center().x() - chooser.width() / 2;
-    const int y = m_board->y() + square.y() + (square.y() < m_board->height() / 2
-                                                   ? square.height()
-                                                   : -chooser.height());
+    const int y = m_board->y() + square.y() +
+                  (square.y() < m_board->height() / 2 ? square.height() : -chooser.height());
     piece = chooser.Choose({x, y});
     m_listAwaitsPromotion = m_state.GameRunning;
 }

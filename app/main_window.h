@@ -98,14 +98,14 @@ public:
     void PopupMenu1Popup();
 
     // --- Commands; each ends with the silent abort when cancelled ----------
-    void SpeedButton1Click();                    // New
-    void CmdBtn2Click();                         // Load
-    void CmdBtn3Click();                         // Save
-    void CmdBtn4Click();                         // Back
-    void CmdBtn5Click();                         // Forward
-    void CmdBtn6Click();                         // Start / Stop
-    void SpeedButton6Click(QLabel* fromLabel);   // Options
-    void CmdBtn8Click(QLabel* fromLabel);        // Info
+    void SpeedButton1Click();                  // New
+    void CmdBtn2Click();                       // Load
+    void CmdBtn3Click();                       // Save
+    void CmdBtn4Click();                       // Back
+    void CmdBtn5Click();                       // Forward
+    void CmdBtn6Click();                       // Start / Stop
+    void SpeedButton6Click(QLabel* fromLabel); // Options
+    void CmdBtn8Click(QLabel* fromLabel);      // Info
     void ListBox1Click();
     void TimeLimitTimer();
     void CheckForSaving();
@@ -157,7 +157,9 @@ private:
     void ColourSideHeads(bool whiteRed, bool blackRed);
     void ShowFramed(const QString& text);
     void ShowPlain(const QString& text);
-    QLabel* CommandLabel(int index) const { return m_commandLabels[static_cast<std::size_t>(index)]; }
+    QLabel* CommandLabel(int index) const {
+        return m_commandLabels[static_cast<std::size_t>(index)];
+    }
     void NeuLblMouseMove(QLabel* label);
     void ShapedForm1MouseMove();
 

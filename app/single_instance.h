@@ -16,8 +16,7 @@ inline constexpr char InstanceName[] = "Quintavo ";
 class SingleInstance {
 public:
     // `folder` empty: the user's runtime folder.
-    explicit SingleInstance(QString name = QString::fromLatin1(InstanceName),
-                            QString folder = {});
+    explicit SingleInstance(QString name = QString::fromLatin1(InstanceName), QString folder = {});
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;

@@ -43,7 +43,7 @@ std::optional<int> ReadInt(const QSettings& store, const QString& name) {
 }
 
 std::optional<std::array<int, 4>> ReadPosition(const QSettings& store, const QString& name,
-                                                QSize screen) {
+                                               QSize screen) {
     const QString variant = ScreenVariantName(name, screen);
     const QString stored = store.contains(variant) ? variant : name;
     if (!store.contains(stored)) return std::nullopt;
@@ -116,9 +116,8 @@ WindowPlacement CapturePlacement(const QWidget& window) {
         p.ShowCmd = 3;
     else
         p.ShowCmd = 1;
-    const QRect normal = window.isMaximized() || window.isMinimized()
-                             ? window.normalGeometry()
-                             : window.frameGeometry();
+    const QRect normal = window.isMaximized() || window.isMinimized() ? window.normalGeometry()
+                                                                      : window.frameGeometry();
     p.NormPos = {normal.left(), normal.top(), normal.left() + normal.width(),
                  normal.top() + normal.height()};
     return p;
@@ -131,12 +130,10 @@ void ApplyPlacement(QWidget& window, const WindowPlacement& p, bool withPosition
     case 2:
     case 6:
     case 7:
-        window.setWindowState((window.windowState() & ~Qt::WindowMaximized) |
-                              Qt::WindowMinimized);
+        window.setWindowState((window.windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
         break;
     case 3:
-        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) |
-                              Qt::WindowMaximized);
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
         break;
     case 1:
     case 5:

@@ -58,9 +58,10 @@ void TfrmVessaro::ArrangeCaptions() {
     const QFont headsFont = widgets::FontFittingWidth(font(), heads, headsRoom - Gap, 0);
     m_whiteHead->setFont(headsFont);
     m_blackHead->setFont(headsFont);
-    m_timeCaption->setFont(widgets::FontFittingWidth(font(), m_timeCaption->text(),
-                                                     m_clock->x() - Gap - leftmost, 0));
-    for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption}) label->adjustSize();
+    m_timeCaption->setFont(
+        widgets::FontFittingWidth(font(), m_timeCaption->text(), m_clock->x() - Gap - leftmost, 0));
+    for (QLabel* label : {m_whiteHead, m_blackHead, m_timeCaption})
+        label->adjustSize();
     m_blackHead->move(
         std::min(layout::BlackHead.x, layout::MoveList.Right() - Spare - m_blackHead->width()),
         layout::BlackHead.y);

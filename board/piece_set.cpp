@@ -47,7 +47,8 @@ template <typename Combine> PieceImages CutCells(const QImage& set, Combine comb
                     reinterpret_cast<const QRgb*>(source.constScanLine((2 * colour + 1) * c + y)) +
                     piece * c;
                 auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-                for (int x = 0; x < width; ++x) out[x] = combine(picture[x], mask[x]);
+                for (int x = 0; x < width; ++x)
+                    out[x] = combine(picture[x], mask[x]);
             }
             result.Images[colour * 6 + piece] = std::move(image);
         }

@@ -26,9 +26,17 @@ constexpr EngineMove MakeEngineMove(int from, int to, int promotion, int flags) 
     return static_cast<EngineMove>(from) | (static_cast<EngineMove>(to) << 8) |
            (static_cast<EngineMove>(promotion) << 16) | (static_cast<EngineMove>(flags) << 24);
 }
-constexpr int MoveFrom(EngineMove m) { return static_cast<int>(m & 0xFF); }
-constexpr int MoveTo(EngineMove m) { return static_cast<int>((m >> 8) & 0xFF); }
-constexpr int MovePromotion(EngineMove m) { return static_cast<int>((m >> 16) & 0xFF); }
-constexpr int MoveFlagsOf(EngineMove m) { return static_cast<int>(m >> 24); }
+constexpr int MoveFrom(EngineMove m) {
+    return static_cast<int>(m & 0xFF);
+}
+constexpr int MoveTo(EngineMove m) {
+    return static_cast<int>((m >> 8) & 0xFF);
+}
+constexpr int MovePromotion(EngineMove m) {
+    return static_cast<int>((m >> 16) & 0xFF);
+}
+constexpr int MoveFlagsOf(EngineMove m) {
+    return static_cast<int>(m >> 24);
+}
 
 } // namespace quintavo::engine

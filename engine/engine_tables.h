@@ -25,8 +25,12 @@ constexpr int NoPiece = 6;
 constexpr int MaxPly = 64;
 constexpr int MoveStackSize = 4096;
 
-constexpr int FileOfSquare(int s) { return s & 7; }
-constexpr int RowOfSquare(int s) { return s >> 3; }
+constexpr int FileOfSquare(int s) {
+    return s & 7;
+}
+constexpr int RowOfSquare(int s) {
+    return s >> 3;
+}
 
 // 10 columns by 12 rows; the 8x8 squares sit in rows 2..9, columns 1..8 and
 // hold their square number, every border cell holds -1. A ray walk meets the
@@ -43,7 +47,8 @@ inline constexpr std::array<int, 120> BorderedBoard = [] {
 
 inline constexpr std::array<int, 64> SquareToBordered = [] {
     std::array<int, 64> t{};
-    for (int s = 0; s < 64; ++s) t[s] = 21 + 10 * RowOfSquare(s) + FileOfSquare(s);
+    for (int s = 0; s < 64; ++s)
+        t[s] = 21 + 10 * RowOfSquare(s) + FileOfSquare(s);
     return t;
 }();
 
@@ -64,7 +69,8 @@ inline constexpr std::array<bool, 6> SlidingPiece = {false, false, true, true, t
 // belongs to, so a captured corner rook takes its side's right with it.
 inline constexpr std::array<int, 64> CastleKeepMask = [] {
     std::array<int, 64> m{};
-    for (auto& v : m) v = AllCastling;
+    for (auto& v : m)
+        v = AllCastling;
     m[0] = AllCastling & ~BlackQueenSide;  // a8
     m[4] = AllCastling & ~BlackCastling;   // e8
     m[7] = AllCastling & ~BlackKingSide;   // h8
@@ -74,11 +80,14 @@ inline constexpr std::array<int, 64> CastleKeepMask = [] {
     return m;
 }();
 
-constexpr std::uint64_t SquareBit(int s) { return std::uint64_t{1} << s; }
+constexpr std::uint64_t SquareBit(int s) {
+    return std::uint64_t{1} << s;
+}
 
 inline constexpr std::array<std::uint64_t, 8> FileSet = [] {
     std::array<std::uint64_t, 8> f{};
-    for (int s = 0; s < 64; ++s) f[s & 7] |= SquareBit(s);
+    for (int s = 0; s < 64; ++s)
+        f[s & 7] |= SquareBit(s);
     return f;
 }();
 
@@ -176,7 +185,8 @@ inline constexpr std::array<int, 5> MaterialValue = {100, 300, 300, 500, 900};
 
 inline constexpr std::array<int, 64> MirrorSquare = [] {
     std::array<int, 64> m{};
-    for (int s = 0; s < 64; ++s) m[s] = (7 - RowOfSquare(s)) * 8 + FileOfSquare(s);
+    for (int s = 0; s < 64; ++s)
+        m[s] = (7 - RowOfSquare(s)) * 8 + FileOfSquare(s);
     return m;
 }();
 

@@ -10,9 +10,11 @@ std::vector<std::string_view> SplitFields(std::string_view text) {
     std::vector<std::string_view> fields;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
         const std::size_t start = i;
-        while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
+        while (i < text.size() && text[i] != ' ' && text[i] != '\t')
+            ++i;
         if (i > start) fields.push_back(text.substr(start, i - start));
     }
     return fields;
@@ -20,8 +22,18 @@ std::vector<std::string_view> SplitFields(std::string_view text) {
 
 bool IsPieceLetter(char c) {
     switch (c) {
-    case 'P': case 'N': case 'B': case 'R': case 'Q': case 'K':
-    case 'p': case 'n': case 'b': case 'r': case 'q': case 'k':
+    case 'P':
+    case 'N':
+    case 'B':
+    case 'R':
+    case 'Q':
+    case 'K':
+    case 'p':
+    case 'n':
+    case 'b':
+    case 'r':
+    case 'q':
+    case 'k':
         return true;
     default:
         return false;
@@ -55,15 +67,18 @@ FenResult ParseFen(std::string_view fen) {
     int file = 0;
     for (char c : fields[0]) {
         if (c == '/') {
-            if (file != 8) return Fail("rank " + std::to_string(8 - row) + " does not have 8 squares");
+            if (file != 8)
+                return Fail("rank " + std::to_string(8 - row) + " does not have 8 squares");
             ++row;
             file = 0;
             if (row > 7) return Fail("the board has more than 8 ranks");
         } else if (c >= '1' && c <= '8') {
             file += c - '0';
-            if (file > 8) return Fail("rank " + std::to_string(8 - row) + " has more than 8 squares");
+            if (file > 8)
+                return Fail("rank " + std::to_string(8 - row) + " has more than 8 squares");
         } else if (IsPieceLetter(c)) {
-            if (file >= 8) return Fail("rank " + std::to_string(8 - row) + " has more than 8 squares");
+            if (file >= 8)
+                return Fail("rank " + std::to_string(8 - row) + " has more than 8 squares");
             r.Board[row * 8 + file] = c;
             ++file;
         } else {
@@ -95,11 +110,20 @@ FenResult ParseFen(std::string_view fen) {
         for (char c : fields[2]) {
             int bit = 0;
             switch (c) {
-            case 'K': bit = WhiteKingSide; break;
-            case 'Q': bit = WhiteQueenSide; break;
-            case 'k': bit = BlackKingSide; break;
-            case 'q': bit = BlackQueenSide; break;
-            default: return Fail("castling rights must be '-' or letters of KQkq");
+            case 'K':
+                bit = WhiteKingSide;
+                break;
+            case 'Q':
+                bit = WhiteQueenSide;
+                break;
+            case 'k':
+                bit = BlackKingSide;
+                break;
+            case 'q':
+                bit = BlackQueenSide;
+                break;
+            default:
+                return Fail("castling rights must be '-' or letters of KQkq");
             }
             if (r.CastlingAllowed & bit) return Fail("a castling right is given twice");
             r.CastlingAllowed = static_cast<std::uint8_t>(r.CastlingAllowed | bit);
@@ -112,7 +136,8 @@ FenResult ParseFen(std::string_view fen) {
         if (sq == Square::None || fields[3][0] < 'a' || fields[3][0] > 'h')
             return Fail("the en-passant square must be '-' or a square such as e3");
         if (RankOf(sq) != (r.WhiteToMove ? 6 : 3))
-            return Fail("the en-passant square must be on rank 6 with White to move, rank 3 with Black");
+            return Fail(
+                "the en-passant square must be on rank 6 with White to move, rank 3 with Black");
         r.EnPassant = sq;
     }
     for (std::size_t i = 4; i < fields.size(); ++i) {

@@ -61,7 +61,8 @@ int FirstWithScore(const std::int32_t* scores, int begin, int end, std::int32_t 
 SearchResult TEngine::RunSearch(const EngineRequest& request) {
     LoadEnginePosition(request);
     BuildPieceSquareValues();
-    for (auto& row : m_historyScore) row.fill(0);
+    for (auto& row : m_historyScore)
+        row.fill(0);
     m_nodes = 0;
     m_rootHasLegalMove = false;
     m_rootMoveWritten = false;
@@ -118,14 +119,14 @@ SearchResult TEngine::RunSearch(const EngineRequest& request) {
 }
 
 bool TEngine::AtSearchLimit() const {
-    return m_searchPly >= MaxPly - 1 ||
-           m_plyMovesStart[m_searchPly] > MoveStackSize - NodeMoveRoom;
+    return m_searchPly >= MaxPly - 1 || m_plyMovesStart[m_searchPly] > MoveStackSize - NodeMoveRoom;
 }
 
 void TEngine::TakeLine(int p, EngineMove move) {
     m_bestLine[p][p] = move;
     const int end = m_bestLineLength[p + 1];
-    for (int j = p + 1; j < end; ++j) m_bestLine[p][j] = m_bestLine[p + 1][j];
+    for (int j = p + 1; j < end; ++j)
+        m_bestLine[p][j] = m_bestLine[p + 1][j];
     m_bestLineLength[p] = end;
     if (p == 0) m_rootMoveWritten = true;
 }

@@ -84,8 +84,9 @@ int main(int argc, char** argv) {
                 std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
             totalNodes += result.Nodes;
             totalMicros += micros;
-            const std::string move =
-                result.Outcome == engine::SearchOutcome::Move ? engine::MoveText(result.Move) : "none";
+            const std::string move = result.Outcome == engine::SearchOutcome::Move
+                                         ? engine::MoveText(result.Move)
+                                         : "none";
             std::cout << "depth " << d << " move " << move << " nodes " << result.Nodes << " ms "
                       << micros / 1000 << " nps " << Nps(result.Nodes, micros) << std::endl;
         }

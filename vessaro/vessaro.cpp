@@ -1,3 +1,5 @@
 #include "vessaro/vessaro.h"
 
-extern "C" bool NoMeaning() { return true; }
+extern "C" bool NoMeaning() {
+    return true;
+}

@@ -135,7 +135,8 @@ void IniFile::Parse(std::string_view text) {
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         // Every carriage return before the break goes, not just one: else
         // each rewrite would take one more from a line that ends in several.
-        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         m_lines.push_back(Classify(std::string(line)));
     }
 }

@@ -134,7 +134,8 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& executableFo
     const bool ownsItsFolder =
         std::filesystem::exists(executableFolder / SettingsFileName, ec) ||
         std::filesystem::exists(executableFolder.parent_path() / "CMakeCache.txt", ec);
-    if (ownsItsFolder && FolderIsWritable(executableFolder)) return executableFolder / SettingsFileName;
+    if (ownsItsFolder && FolderIsWritable(executableFolder))
+        return executableFolder / SettingsFileName;
     if (const auto home = ConfigHome(); !home.empty()) {
         const auto folder = home / "quintavo";
         std::error_code ec;

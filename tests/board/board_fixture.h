@@ -13,14 +13,14 @@
 #include <thread>
 
 #include "board/chess_board.h"
-#include "tests/engine/fake_searches.h"
 #include "rules/board_model.h"
+#include "tests/engine/fake_searches.h"
 
 namespace quintavo::test {
 
 // Thinks until it is stopped, and then plays nothing.
 inline engine::FoundMove ThinkUntilAborted(const engine::EngineRequest&,
-                                               const std::atomic<bool>& abort) {
+                                           const std::atomic<bool>& abort) {
     while (!abort)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return {};

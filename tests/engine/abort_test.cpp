@@ -16,7 +16,8 @@ TEST(EngineAbort, AnotherThreadStopsARunningSearch) {
     // Depth 12 runs far longer than any test: only the abort can end it.
     const EngineRequest deep = FromFen(Kiwipete, 12);
     std::thread searcher([&] { result = e->RunSearch(deep); });
-    while (iterations.load() < 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (iterations.load() < 2)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     e->SetAbortSearch(true);
     searcher.join();
     EXPECT_EQ(result.Outcome, SearchOutcome::Aborted);

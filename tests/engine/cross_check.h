@@ -20,7 +20,8 @@ using MovePairs = std::set<std::pair<int, int>>; // (from, to) as Square ordinal
 inline EngineRequest RequestOf(const BoardModel& model) {
     EngineRequest r;
     const std::string position = model.Position();
-    for (int s = 0; s < 64; ++s) r.Board[s] = s < static_cast<int>(position.size()) ? position[s] : ' ';
+    for (int s = 0; s < 64; ++s)
+        r.Board[s] = s < static_cast<int>(position.size()) ? position[s] : ' ';
     r.WhiteToMove = model.WhiteToMove();
     r.CastlingAllowed = model.CastlingAllowed();
     r.EnPassant = model.EnPassant();

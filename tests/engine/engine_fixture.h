@@ -27,7 +27,8 @@ inline EngineRequest FromFen(std::string_view fen, int depth = 1) {
 inline EngineRequest FromLetters(std::string_view letters, bool whiteToMove,
                                  std::uint8_t castling = 0, int depth = 1) {
     EngineRequest r;
-    for (int s = 0; s < 64; ++s) r.Board[s] = letters[s];
+    for (int s = 0; s < 64; ++s)
+        r.Board[s] = letters[s];
     r.WhiteToMove = whiteToMove;
     r.CastlingAllowed = castling;
     r.SearchDepth = depth;
@@ -65,7 +66,8 @@ inline EngineState StateOf(const TEngine& e) {
 inline std::vector<std::string> GeneratedTexts(const TEngine& e) {
     std::vector<std::string> texts;
     const int p = e.SearchPly();
-    for (int i = e.PlyMovesStart(p); i < e.PlyMovesEnd(p); ++i) texts.push_back(MoveText(e.StackMove(i)));
+    for (int i = e.PlyMovesStart(p); i < e.PlyMovesEnd(p); ++i)
+        texts.push_back(MoveText(e.StackMove(i)));
     return texts;
 }
 

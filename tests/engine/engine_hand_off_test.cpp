@@ -17,8 +17,8 @@ namespace quintavo {
 namespace {
 
 using namespace std::chrono_literals;
-using engine::FoundMove;
 using engine::EngineRequest;
+using engine::FoundMove;
 
 using test::FirstLegalMove;
 

@@ -61,7 +61,8 @@ TEST(EngineEvaluation, KingTableFollowsOpposingMaterialAtTheRoot) {
     e->LoadEnginePosition(FromFen("rnq1k3/8/8/8/8/8/5PPP/6K1 w - - 0 1"));
     e->BuildPieceSquareValues();
     EXPECT_EQ(e->PieceSquareValue(White, King, 62), 10);
-    for (int sq : {53, 54, 55}) EXPECT_EQ(e->PieceSquareValue(White, Pawn, sq), 120);
+    for (int sq : {53, 54, 55})
+        EXPECT_EQ(e->PieceSquareValue(White, Pawn, sq), 120);
     EXPECT_EQ(e->PieceSquareValue(White, Pawn, 45), 100 + PawnTable[45] + 10); // f3
     EXPECT_EQ(e->PieceSquareValue(White, Pawn, 48), 100);                      // a2
     // Black's own tables are mirrored: White has no pieces, Black's king is

@@ -33,20 +33,20 @@ TEST(EngineFen, ReadsEveryField) {
 TEST(EngineFen, RefusesMalformedText) {
     constexpr const char* Bad[] = {
         "",
-        "4k3/8/8/8/8/8/8/4K3",             // no side to move
-        "4k3/8/8/8/8/8/8/4K3 x",           // unknown side
-        "4k3/8/8/8/8/8/4K3 w",             // seven ranks
-        "4k3/8/8/8/8/8/8/8/4K3 w",         // nine ranks
-        "4k4/8/8/8/8/8/8/4K3 w",           // nine files
-        "4k2/8/8/8/8/8/8/4K3 w",           // seven files
-        "4k3/8/8/8/8/8/8/4X3 w",           // unknown piece
-        "8/8/8/8/8/8/8/4K3 w",             // no Black king
-        "4k3/8/8/8/8/8/8/3KK3 w",          // two White kings
-        "P3k3/8/8/8/8/8/8/4K3 w",          // pawn on the last rank
-        "4k3/8/8/8/8/8/8/4K3 w KX",        // bad castling letter
-        "4k3/8/8/8/8/8/8/4K3 w KK",        // castling right twice
-        "4k3/8/8/8/8/8/8/4K3 w - e4",      // en passant on the wrong rank
-        "4k3/8/8/8/8/8/8/4K3 w - e3",      // White to move: rank 6 only
+        "4k3/8/8/8/8/8/8/4K3",        // no side to move
+        "4k3/8/8/8/8/8/8/4K3 x",      // unknown side
+        "4k3/8/8/8/8/8/4K3 w",        // seven ranks
+        "4k3/8/8/8/8/8/8/8/4K3 w",    // nine ranks
+        "4k4/8/8/8/8/8/8/4K3 w",      // nine files
+        "4k2/8/8/8/8/8/8/4K3 w",      // seven files
+        "4k3/8/8/8/8/8/8/4X3 w",      // unknown piece
+        "8/8/8/8/8/8/8/4K3 w",        // no Black king
+        "4k3/8/8/8/8/8/8/3KK3 w",     // two White kings
+        "P3k3/8/8/8/8/8/8/4K3 w",     // pawn on the last rank
+        "4k3/8/8/8/8/8/8/4K3 w KX",   // bad castling letter
+        "4k3/8/8/8/8/8/8/4K3 w KK",   // castling right twice
+        "4k3/8/8/8/8/8/8/4K3 w - e4", // en passant on the wrong rank
+        "4k3/8/8/8/8/8/8/4K3 w - e3", // White to move: rank 6 only
         "4k3/8/8/8/8/8/8/4K3 w - z9",
         "4k3/8/8/8/8/8/8/4K3 w - - x 1",   // counters
         "4k3/8/8/8/8/8/8/4K3 w - - 0 1 7", // seven fields

@@ -125,18 +125,18 @@ TEST(EngineGeneration, CastlingChecksEmptyAndUnattackedSquares) {
     constexpr CastlingCase Cases[] = {
         {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "e1g1", true},
         {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "e1c1", true},
-        {"4kr2/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1g1", false},   // f1 attacked
+        {"4kr2/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1g1", false}, // f1 attacked
         {"4kr2/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1c1", true},
-        {"3rk3/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1c1", false},   // d1 attacked
+        {"3rk3/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1c1", false}, // d1 attacked
         {"3rk3/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1g1", true},
-        {"1r2k3/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1c1", true},   // only b1 attacked
-        {"4k3/8/8/8/8/8/8/RN2K2R w KQ - 0 1", "e1c1", false},   // b1 occupied
-        {"4k1r1/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1g1", false},  // g1 attacked
-        {"4r1k1/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1g1", false},  // in check
+        {"1r2k3/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1c1", true},  // only b1 attacked
+        {"4k3/8/8/8/8/8/8/RN2K2R w KQ - 0 1", "e1c1", false},  // b1 occupied
+        {"4k1r1/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1g1", false}, // g1 attacked
+        {"4r1k1/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1g1", false}, // in check
         {"4r1k1/8/8/8/8/8/8/R3K2R w KQ - 0 1", "e1c1", false},
-        {"r3k2r/8/8/8/8/8/8/4KR2 b kq - 0 1", "e8g8", false},   // f8 attacked
+        {"r3k2r/8/8/8/8/8/8/4KR2 b kq - 0 1", "e8g8", false}, // f8 attacked
         {"r3k2r/8/8/8/8/8/8/4KR2 b kq - 0 1", "e8c8", true},
-        {"r3k2r/8/8/8/8/8/8/1R2K3 b kq - 0 1", "e8c8", true},   // only b8 attacked
+        {"r3k2r/8/8/8/8/8/8/1R2K3 b kq - 0 1", "e8c8", true}, // only b8 attacked
     };
     for (const auto& c : Cases) {
         SCOPED_TRACE(testing::Message() << c.Fen << " " << c.Move);
@@ -170,7 +170,7 @@ TEST(EngineGeneration, RightsFollowKingsAndCornerRooks) {
     constexpr Case Cases[] = {
         {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "h1h5", 14},
         {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "e1e2", 12},
-        {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "a1a8", 5}, // takes a8: both a-side rights
+        {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "a1a8", 5},    // takes a8: both a-side rights
         {"r3k2r/8/8/8/8/8/6b1/R3K2R b KQkq - 0 1", "g2h1", 14}, // rook captured on h1
         {"r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1", "e8d8", 3},
     };
@@ -228,9 +228,9 @@ TEST(EngineGeneration, PlayMoveRefusesExposingTheOwnKing) {
 
 TEST(EngineGeneration, PlayAndUndoRestoreEveryArrayThroughRandomGames) {
     std::mt19937 rng(12345);
-    const std::string_view starts[] = {StartFen, Kiwipete,
-                                       "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
-                                       "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -"};
+    const std::string_view starts[] = {
+        StartFen, Kiwipete, "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
+        "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -"};
     for (const auto fen : starts) {
         SCOPED_TRACE(fen);
         auto e = Loaded(FromFen(fen));
@@ -289,7 +289,8 @@ TEST(EngineGeneration, MoveStackNeverOverflows) {
 }
 
 TEST(EngineGeneration, CurrentRequestRoundTrips) {
-    EngineRequest r = FromFen("r3k2r/p1ppqpb1/bn2pnp1/2pPN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq c6 0 2");
+    EngineRequest r =
+        FromFen("r3k2r/p1ppqpb1/bn2pnp1/2pPN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq c6 0 2");
     auto e = Loaded(r);
     const EngineRequest back = e->CurrentRequest();
     EXPECT_EQ(back.Board, r.Board);

@@ -14,9 +14,13 @@ TEST(EnginePerftDeep, Kiwipete) {
     ExpectPerft({Kiwipete, 4, 4085603});
 }
 
-TEST(EnginePerftDeep, RookEndgame) { ExpectPerft({Position3, 5, 674624}); }
+TEST(EnginePerftDeep, RookEndgame) {
+    ExpectPerft({Position3, 5, 674624});
+}
 
-TEST(EnginePerftDeep, PromotionsAndChecks) { ExpectPerft({Position4, 4, 422333}); }
+TEST(EnginePerftDeep, PromotionsAndChecks) {
+    ExpectPerft({Position4, 4, 422333});
+}
 
 TEST(EnginePerftDeep, PromotionByCapture) {
     ExpectPerft({Position5, 3, 62379});

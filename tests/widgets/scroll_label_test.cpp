@@ -33,9 +33,11 @@ TEST_F(ScrollLabelTest, StandsStillUntilScrollingIsOn) {
     witness.SetScrolling(true);
     auto watchTwinSteps = [&](int steps) {
         const int start = witness.Offset();
-        return QTest::qWaitFor([&] { return witness.Offset() != start &&
-                                            std::abs(witness.Offset() - start) >= steps; },
-                               5000);
+        return QTest::qWaitFor(
+            [&] {
+                return witness.Offset() != start && std::abs(witness.Offset() - start) >= steps;
+            },
+            5000);
     };
     ASSERT_TRUE(watchTwinSteps(3));
     EXPECT_EQ(label.Offset(), 0);

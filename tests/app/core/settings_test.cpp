@@ -156,8 +156,8 @@ TEST(Settings, ValuesOutsideTheirRangesReadAsDefaults) {
         int expectedSeconds;
     };
     constexpr Case Cases[] = {
-        {"3", "5", 3, 5},     {"0", "3600", 0, 3600}, {"4", "4", 0, 300},
-        {"-1", "0", 0, 300},  {"99", "-20", 0, 300},  {"2", "3601", 2, 300},
+        {"3", "5", 3, 5},    {"0", "3600", 0, 3600}, {"4", "4", 0, 300},
+        {"-1", "0", 0, 300}, {"99", "-20", 0, 300},  {"2", "3601", 2, 300},
     };
     TestFolder dir;
     const auto path = dir / "quintavo.ini";

@@ -86,7 +86,8 @@ QLabel* WindowTest::Label(const char* name) const {
 QStringList WindowTest::MoveLines() const {
     QStringList lines;
     const auto* list = Window->findChild<QListWidget*>(QStringLiteral("ListBox1"));
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
     return lines;
 }
 
