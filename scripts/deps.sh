@@ -12,7 +12,7 @@ packages=(
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(
-        clang libclang-rt-14-dev llvm
+        clang clang-format libclang-rt-14-dev llvm
         xvfb xauth xdotool x11-utils imagemagick trayer
         dbus libglib2.0-bin python3-gi
         sway swaybg grim wtype qt6-wayland

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the main build (unit, widget and end-to-end
-# tests), then the core under address and undefined-behaviour sanitizers, the
-# engine hand-off under the thread sanitizer, and short fuzz runs.
+# Checks the sources' layout, then builds and runs every test: the main build
+# (unit, widget and end-to-end tests), then the core under address and
+# undefined-behaviour sanitizers, the engine hand-off under the thread
+# sanitizer, and short fuzz runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,9 @@ scripts/deps.sh --test
 jobs=$(nproc)
 
 stage() { printf '\n==== %s ====\n' "$*"; }
+
+stage "formatting"
+scripts/check-format.sh
 
 stage "main build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -30,13 +34,11 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build-tsan -j "$jobs"
 ctest --test-dir build-tsan -j "$jobs" --output-on-failure -L thread --timeout 900
 
-if [ -f tests/fuzz/CMakeLists.txt ]; then
-    stage "fuzzing"
-    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++ -DQUINTAVO_WITH_QT=OFF -DQUINTAVO_TESTS=ON \
-        -DQUINTAVO_FUZZ=ON >/dev/null
-    cmake --build build-fuzz -j "$jobs" --target quintavo_fuzzers
-    ctest --test-dir build-fuzz --output-on-failure -L fuzz --timeout 900
-fi
+stage "fuzzing"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DQUINTAVO_WITH_QT=OFF -DQUINTAVO_TESTS=ON \
+    -DQUINTAVO_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j "$jobs" --target quintavo_fuzzers
+ctest --test-dir build-fuzz --output-on-failure -L fuzz --timeout 900
 
 stage "all tests passed"
