@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/fen.h"
+#include "engine/move_text.h"
+#include "rules/fen.h"
 #include "tools/cli_support.h"
 
 namespace {
@@ -25,7 +26,7 @@ struct BenchPosition {
 };
 
 const std::vector<BenchPosition> BuiltIn = {
-    {"start", std::string(engine::StartFen)},
+    {"start", std::string(StartFen)},
     {"kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1"},
     {"middlegame-1", "r1bq1rk1/pppnbppp/4pn2/3p2B1/2PP4/2N1PN2/PP3PPP/R2QKB1R w KQ - 0 7"},
     {"middlegame-2", "r1bq1rk1/2p1bppp/p1np1n2/1p2p3/4P3/1BP2N1P/PP1P1PP1/RNBQR1K1 b - - 0 9"},
@@ -64,9 +65,10 @@ int main(int argc, char** argv) {
 
     std::vector<engine::EngineRequest> requests;
     for (const auto& p : positions) {
-        const engine::FenResult parsed = engine::ParseFen(p.Fen);
-        if (!parsed.Ok) return Usage("bad FEN '" + p.Fen + "': " + parsed.Error);
-        requests.push_back(parsed.Request);
+        std::string error;
+        const auto parsed = ParsePlayableFen(p.Fen, &error);
+        if (!parsed) return Usage("bad FEN '" + p.Fen + "': " + error);
+        requests.push_back(engine::EngineRequest{*parsed});
     }
 
     using Clock = std::chrono::steady_clock;

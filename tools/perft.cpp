@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/fen.h"
+#include "engine/move_text.h"
 #include "rules/board_model.h"
 #include "rules/fen.h"
 #include "rules/perft.h"
@@ -45,13 +45,8 @@ std::uint64_t EngineDivide(const engine::EngineRequest& request, int depth) {
 }
 
 std::uint64_t RulesDivide(const engine::EngineRequest& request, int depth) {
-    FenPosition position;
-    position.Letters.assign(request.Board.begin(), request.Board.end());
-    position.WhiteToMove = request.WhiteToMove;
-    position.Castling = request.CastlingAllowed;
-    position.EnPassant = request.EnPassant;
     BoardModel model;
-    LoadFen(model, position);
+    LoadFen(model, request);
     if (depth == 0) return 1;
     std::uint64_t total = 0;
     for (int from = 1; from <= SquareCount; ++from) {
@@ -88,11 +83,13 @@ int main(int argc, char** argv) {
     }
     const auto depth = tools::ParseInt(args.back(), 0, MaxDepth);
     if (!depth) return Usage("bad depth '" + args.back() + "'");
-    const engine::FenResult parsed = engine::ParseFen(fen);
-    if (!parsed.Ok) return Usage("bad FEN '" + fen + "': " + parsed.Error);
+    std::string error;
+    const auto parsed = ParsePlayableFen(fen, &error);
+    if (!parsed) return Usage("bad FEN '" + fen + "': " + error);
+    const engine::EngineRequest request{*parsed};
 
     const std::uint64_t count =
-        rules ? RulesDivide(parsed.Request, *depth) : EngineDivide(parsed.Request, *depth);
+        rules ? RulesDivide(request, *depth) : EngineDivide(request, *depth);
     std::cout << count << std::endl;
     return 0;
 }

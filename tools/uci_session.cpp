@@ -4,7 +4,8 @@
 #include <chrono>
 #include <sstream>
 
-#include "engine/fen.h"
+#include "engine/move_text.h"
+#include "rules/fen.h"
 #include "tools/cli_support.h"
 #include "tools/uci_deadline.h"
 #include "tools/uci_go.h"
@@ -180,9 +181,10 @@ void TUciSession::SetPosition(const std::vector<std::string>& words) {
         std::string fen;
         for (++i; i < words.size() && words[i] != "moves"; ++i)
             fen += (fen.empty() ? "" : " ") + words[i];
-        const engine::FenResult parsed = engine::ParseFen(fen);
-        if (!parsed.Ok) return refuse("bad FEN '" + fen + "': " + parsed.Error);
-        position = parsed.Request;
+        std::string error;
+        const auto parsed = ParsePlayableFen(fen, &error);
+        if (!parsed) return refuse("bad FEN '" + fen + "': " + error);
+        position = engine::EngineRequest{*parsed};
         auto scratch = std::make_unique<engine::TEngine>();
         scratch->LoadEnginePosition(position);
         if (scratch->IsInCheck(scratch->OtherSide()))

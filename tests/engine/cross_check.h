@@ -10,8 +10,9 @@
 #include <utility>
 
 #include "engine/engine.h"
-#include "engine/fen.h"
+#include "engine/move_text.h"
 #include "rules/board_model.h"
+#include "rules/fen.h"
 
 namespace quintavo::engine::test {
 

@@ -11,16 +11,16 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/fen.h"
+#include "engine/move_text.h"
+#include "rules/fen.h"
 
 namespace quintavo::engine::test {
 
 inline EngineRequest FromFen(std::string_view fen, int depth = 1) {
-    const FenResult parsed = ParseFen(fen);
-    EXPECT_TRUE(parsed.Ok) << fen << ": " << parsed.Error;
-    EngineRequest r = parsed.Request;
-    r.SearchDepth = depth;
-    return r;
+    std::string error;
+    const auto parsed = ParsePlayableFen(fen, &error);
+    EXPECT_TRUE(parsed) << fen << ": " << error;
+    return EngineRequest{parsed.value_or(FenPosition{}), depth};
 }
 
 // The board's own form: 64 letters a8 ... h1; reaches positions FEN refuses.

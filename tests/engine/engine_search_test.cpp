@@ -13,15 +13,9 @@ namespace quintavo {
 namespace {
 
 engine::EngineRequest Request(std::string_view fen, int depth) {
-    const auto position = ParseFen(fen);
+    const auto position = ParsePlayableFen(fen);
     EXPECT_TRUE(position) << fen;
-    engine::EngineRequest request;
-    std::copy(position->Letters.begin(), position->Letters.end(), request.Board.begin());
-    request.WhiteToMove = position->WhiteToMove;
-    request.CastlingAllowed = position->Castling;
-    request.EnPassant = position->EnPassant;
-    request.SearchDepth = depth;
-    return request;
+    return engine::EngineRequest{position.value_or(FenPosition{}), depth};
 }
 
 TEST(EngineSearch, PlaysLegalMovesInBoardSquares) {

@@ -9,12 +9,11 @@ namespace quintavo::test {
 namespace {
 
 struct PerftCase {
-    const char* fen;
+    std::string_view fen;
     int depth;
     std::uint64_t leaves;
 };
 
-constexpr const char* StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq -";
 constexpr const char* Kiwipete = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq -";
 // The position where an en-passant capture can uncover a check along the rank.
 constexpr const char* RankPin = "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -";

@@ -16,8 +16,6 @@ namespace {
 
 using namespace quintavo;
 
-constexpr std::string_view StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
-
 std::string NameOf(Square sq) {
     return {static_cast<char>('a' + FileOf(sq) - 1), static_cast<char>('0' + RankOf(sq))};
 }
