@@ -39,6 +39,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DQUINTAVO_WITH_QT=OFF -DQUINTAVO_TESTS=ON \
     -DQUINTAVO_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j "$jobs" --target quintavo_fuzzers
-ctest --test-dir build-fuzz --output-on-failure -L fuzz --timeout 900
+# Each fuzzer runs for a fixed time on one core.
+ctest --test-dir build-fuzz -j "$jobs" --output-on-failure -L fuzz --timeout 900
 
 stage "all tests passed"
