@@ -156,6 +156,18 @@ private:
     template <int Us> void GenerateCaptureMovesOf();
     int AlphaBeta(int alpha, int beta, int depth);
     int CaptureSearch(int alpha, int beta);
+    // The moves that may answer a check: a superset of the legal ones, found
+    // without making them.
+    struct CheckEvasions {
+        std::uint64_t Kings = 0;   // a king's move is tested when made
+        std::uint64_t Targets = 0; // where a move of another piece must land
+        bool MayAnswer(EngineMove m) const {
+            return ((Kings >> MoveFrom(m)) & 1) != 0 || ((Targets >> MoveTo(m)) & 1) != 0 ||
+                   (MoveFlagsOf(m) & MoveFlags::EnPassant) != 0;
+        }
+    };
+    // Of the side to move, in check.
+    CheckEvasions FindCheckEvasions() const;
     void SelectNextMove(int i);
     void BoostBestLineMove();
     void KeepOnlyRootMoves();

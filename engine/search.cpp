@@ -177,8 +177,10 @@ int TEngine::CaptureSearch(int alpha, int beta) {
     m_bestLineLength[p] = p;
     if (AtSearchLimit()) return EvaluatePosition();
     const bool inCheck = SideToMoveInCheck();
+    CheckEvasions evasions;
     if (inCheck) {
         GenerateAllMoves();
+        evasions = FindCheckEvasions();
     } else {
         const int x = EvaluatePosition();
         if (x >= beta) return beta;
@@ -187,9 +189,13 @@ int TEngine::CaptureSearch(int alpha, int beta) {
     }
     if (m_followBestLine) BoostBestLineMove();
     bool anyLegal = false;
+    // In check, most moves cannot answer it. They keep their places in the
+    // list, since the selection's swaps order equal scores by them, but are
+    // turned down before PlayMove.
     for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {
         SelectNextMove(i);
         const EngineMove move = m_stackMoves[i];
+        if (inCheck && !evasions.MayAnswer(move)) continue;
         if (!PlayMove(move)) continue;
         ++m_nodes;
         anyLegal = true;
@@ -203,6 +209,17 @@ int TEngine::CaptureSearch(int alpha, int beta) {
     }
     if (!anyLegal && inCheck) return p - Infinity;
     return alpha;
+}
+
+TEngine::CheckEvasions TEngine::FindCheckEvasions() const {
+    const std::uint64_t checkers = m_checkers[m_searchPly];
+    CheckEvasions e;
+    e.Kings = m_pieceSets[m_sideToMove][King];
+    // In double check only the king can move; otherwise another piece must
+    // take the checker or step between it and the king (the first from a8 on).
+    if ((checkers & (checkers - 1)) == 0)
+        e.Targets = checkers | Between(std::countr_zero(e.Kings), std::countr_zero(checkers));
+    return e;
 }
 
 void TEngine::SelectNextMove(int i) {
