@@ -229,6 +229,10 @@ private:
         std::uint64_t Black = 0;
         std::int32_t Score[2] = {0, 0};
         bool Valid = false;
+        // The rook terms' files: every square of each file without pawns of
+        // the colour, and of each file without any pawn.
+        std::uint64_t NoOwnPawn[2] = {0, 0};
+        std::uint64_t NoPawn = 0;
     };
     static constexpr int PawnCacheSize = 4096;
     std::array<PawnEntry, PawnCacheSize> m_pawnCache{};

@@ -17,6 +17,22 @@ int PieceMaterial(const std::array<std::int32_t, 64>& colors,
     return sum;
 }
 
+// Every square of each file that holds a piece of the set.
+std::uint64_t FilesOf(std::uint64_t set) {
+    set |= set >> 32;
+    set |= set >> 16;
+    set |= set >> 8;
+    return (set & 0xFF) * 0x0101010101010101ull;
+}
+
+// Set bits of a set that holds few, such as one side's rooks.
+int CountFew(std::uint64_t set) {
+    int n = 0;
+    for (; set != 0; set &= set - 1)
+        ++n;
+    return n;
+}
+
 } // namespace
 
 void TEngine::BuildPieceSquareValues() {
@@ -99,7 +115,9 @@ void TEngine::CountPawnScores(PawnEntry& entry) {
             }
         }
         entry.Score[c] = score;
+        entry.NoOwnPawn[c] = ~FilesOf(m_pieceSets[c][Pawn]);
     }
+    entry.NoPawn = entry.NoOwnPawn[White] & entry.NoOwnPawn[Black];
     entry.White = m_pieceSets[White][Pawn];
     entry.Black = m_pieceSets[Black][Pawn];
     entry.Valid = true;
@@ -110,16 +128,10 @@ int TEngine::EvaluatePosition() {
     const PawnEntry& pawns = PawnScores();
     int score[2] = {m_tableSums[White] + pawns.Score[White],
                     m_tableSums[Black] + pawns.Score[Black]};
+    // A rook earns 10 on a file without own pawns and 5 more without any.
     for (int c = White; c <= Black; ++c) {
-        const auto& own = m_pawnsOnFile[c];
-        const auto& opposing = m_pawnsOnFile[1 - c];
-        for (std::uint64_t rooks = m_pieceSets[c][Rook]; rooks != 0; rooks &= rooks - 1) {
-            const int f = FileOfSquare(std::countr_zero(rooks)) + 1;
-            if (own[f] == 0) {
-                score[c] += 10;
-                if (opposing[f] == 0) score[c] += 5;
-            }
-        }
+        const std::uint64_t rooks = m_pieceSets[c][Rook];
+        score[c] += 10 * CountFew(rooks & pawns.NoOwnPawn[c]) + 5 * CountFew(rooks & pawns.NoPawn);
     }
     return m_sideToMove == White ? score[White] - score[Black] : score[Black] - score[White];
 }
