@@ -206,6 +206,36 @@ inline int TEngine::AddPromotions(int end, int from, int to, int flags) {
     return end;
 }
 
+namespace {
+
+constexpr std::uint64_t RowSet(int row) {
+    return std::uint64_t{0xFF} << (8 * row);
+}
+
+// The pawns that have a move for the capture generator: a capture, or a step
+// onto the last rank. Pawns on the first or last rank are outside play.
+template <int Us>
+std::uint64_t PawnsWithCaptureMoves(std::uint64_t pawns, std::uint64_t enemy,
+                                    std::uint64_t occupied) {
+    pawns &= ~(RowSet(0) | RowSet(7));
+    if constexpr (Us == White) {
+        const std::uint64_t takers = ((enemy << 9) & ~FileSet[0]) | ((enemy << 7) & ~FileSet[7]);
+        return pawns & (takers | (RowSet(1) & ~(occupied << 8)));
+    } else {
+        const std::uint64_t takers = ((enemy >> 7) & ~FileSet[0]) | ((enemy >> 9) & ~FileSet[7]);
+        return pawns & (takers | (RowSet(6) & ~(occupied >> 8)));
+    }
+}
+
+// The piece that ends the ray from the square, or -1 for none.
+template <int Ray> int NearestOnRay(int s, std::uint64_t occupied) {
+    const std::uint64_t blockers = RaySets[s][Ray] & occupied;
+    if (blockers == 0) return -1;
+    return Ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+}
+
+} // namespace
+
 // A pawn on the first or last rank is outside play: it has no moves. The
 // capture generator keeps only the steps onto the last rank. Captures come in
 // ascending squares, the left one first.
@@ -308,7 +338,12 @@ template <int Us> void TEngine::GenerateCaptureMovesOf() {
     int end = m_plyMovesStart[p];
     const std::uint64_t enemy = m_colorSets[1 - Us];
     const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
-    for (std::uint64_t pieces = m_colorSets[Us]; pieces != 0; pieces &= pieces - 1) {
+    // Most pawns can neither take nor promote; all of them are sorted out at
+    // once, and the rest keep their place in the walk by square.
+    const std::uint64_t pawns = m_pieceSets[Us][Pawn];
+    const std::uint64_t active =
+        (m_colorSets[Us] & ~pawns) | PawnsWithCaptureMoves<Us>(pawns, enemy, occupied);
+    for (std::uint64_t pieces = active; pieces != 0; pieces &= pieces - 1) {
         const int s = std::countr_zero(pieces);
         const int kind = m_squarePiece[s];
         switch (kind) {
@@ -322,17 +357,29 @@ template <int Us> void TEngine::GenerateCaptureMovesOf() {
                 end = AddMove(end, s, std::countr_zero(t), MoveFlags::Capture);
             break;
         }
-        default:
-            // Only the piece that ends each ray can be taken.
-            for (int r = 0; r < RayCount[kind]; ++r) {
-                const int ray = RayIndex[kind][r];
-                const std::uint64_t blockers = RaySets[s][ray] & occupied;
-                if (blockers == 0) continue;
-                const int t =
-                    ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-                if (enemy & SquareBit(t)) end = AddMove(end, s, t, MoveFlags::Capture);
-            }
+        default: {
+            // Only the piece that ends each ray can be taken; most sliders
+            // have no enemy on any of their lines.
+            const std::uint64_t lines = (kind == Rook ? 0 : Attackers.Diagonal[s]) |
+                                        (kind == Bishop ? 0 : Attackers.Orthogonal[s]);
+            if ((lines & enemy) == 0) break;
+            const auto take = [&](int t) {
+                if (t >= 0 && (enemy & SquareBit(t))) end = AddMove(end, s, t, MoveFlags::Capture);
+            };
+            // Each kind's rays in its RayStep order, written out so that
+            // every ray's direction is known when compiled.
+            const bool diagonal = kind != Rook;
+            const bool orthogonal = kind != Bishop;
+            if (diagonal) take(NearestOnRay<0>(s, occupied));
+            if (orthogonal) take(NearestOnRay<1>(s, occupied));
+            if (diagonal) take(NearestOnRay<2>(s, occupied));
+            if (orthogonal) take(NearestOnRay<3>(s, occupied));
+            if (orthogonal) take(NearestOnRay<4>(s, occupied));
+            if (diagonal) take(NearestOnRay<5>(s, occupied));
+            if (orthogonal) take(NearestOnRay<6>(s, occupied));
+            if (diagonal) take(NearestOnRay<7>(s, occupied));
             break;
+        }
         }
     }
     end = AddEnPassantMoves<Us>(end);
