@@ -168,7 +168,15 @@ private:
     };
     // Of the side to move, in check.
     CheckEvasions FindCheckEvasions() const;
-    void SelectNextMove(int i);
+    // Brings the next move to try to index i: the first of the highest
+    // scores from i on.
+    void SelectNextMove(int i) {
+        // No entry after i can beat the last pick's score, so an entry that
+        // holds it is the pick without a scan; runs of equal scores are the
+        // rule, and the test stays inline.
+        if (m_stackScores[i] != m_selectBound[m_searchPly]) ScanForNextMove(i);
+    }
+    void ScanForNextMove(int i);
     void BoostBestLineMove();
     void KeepOnlyRootMoves();
     bool AtSearchLimit() const;

@@ -222,13 +222,10 @@ TEngine::CheckEvasions TEngine::FindCheckEvasions() const {
     return e;
 }
 
-void TEngine::SelectNextMove(int i) {
+void TEngine::ScanForNextMove(int i) {
     const int p = m_searchPly;
     const int end = m_plyMovesEnd[p];
     const std::int32_t* scores = m_stackScores.data();
-    // No entry after i can beat the last pick's score, so an entry that holds
-    // it is the pick without a scan; runs of equal scores are the rule.
-    if (scores[i] == m_selectBound[p]) return;
     // The highest score first, then the first entry that holds it: the same
     // pick as replacing only on a strictly greater score.
     const std::int32_t best = HighestScore(scores, i, end);
