@@ -478,7 +478,13 @@ bool TEngine::PlayMove(EngineMove move) {
     if (flags & MoveFlags::EnPassant) ClearSquare(us == White ? to + 8 : to - 8);
     m_sideToMove = them;
     m_otherSide = us;
-    if (fullTest ? IsInCheck(us) : ExposedThrough(from, us)) {
+    // Most squares a piece leaves share no line with its king: that test
+    // stays inline.
+    const std::uint64_t kings = m_pieceSets[us][King];
+    const bool exposed = fullTest ? IsInCheck(us)
+                                  : kings != 0 && LineRay[std::countr_zero(kings)][from] >= 0 &&
+                                        ExposedThrough(from, us);
+    if (exposed) {
         UndoMove();
         return false;
     }
