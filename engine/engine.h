@@ -207,8 +207,6 @@ private:
     std::array<std::uint64_t, 2> m_colorSets{};
     // Sum of PieceSquareValue over each side's pieces, kept as pieces move.
     std::array<std::int32_t, 2> m_tableSums{};
-    // Pawns per file, index 1 (a) to 8 (h); 0 and 9 stay empty neighbours.
-    std::array<std::array<std::int32_t, 10>, 2> m_pawnsOnFile{};
 
     // Moves; one extra bound so that generation at the last ply stays inside.
     // The move stack's moves and their ordering scores, apart so that the

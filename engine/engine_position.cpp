@@ -105,12 +105,9 @@ void TEngine::RebuildDerivedState() {
         byColor.fill(0);
     m_colorSets.fill(0);
     m_tableSums.fill(0);
-    for (auto& files : m_pawnsOnFile)
-        files.fill(0);
     for (int s = 0; s < 64; ++s) {
         const int c = m_squareColor[s];
         if (c == NoColor) continue;
-        if (m_squarePiece[s] == Pawn) ++m_pawnsOnFile[c][FileOfSquare(s) + 1];
         m_pieceSets[c][m_squarePiece[s]] |= SquareBit(s);
         m_colorSets[c] |= SquareBit(s);
         m_tableSums[c] += m_pieceSquareValue[c][m_squarePiece[s]][s];
@@ -121,7 +118,6 @@ bool TEngine::IsConsistent() const {
     std::array<std::array<std::uint64_t, 6>, 2> pieceSets{};
     std::array<std::uint64_t, 2> colorSets{};
     std::array<std::int32_t, 2> tableSums{};
-    std::array<std::array<std::int32_t, 10>, 2> pawnsOnFile{};
     for (int s = 0; s < 64; ++s) {
         const int c = m_squareColor[s];
         const int k = m_squarePiece[s];
@@ -132,10 +128,8 @@ bool TEngine::IsConsistent() const {
         pieceSets[c][k] |= SquareBit(s);
         colorSets[c] |= SquareBit(s);
         tableSums[c] += m_pieceSquareValue[c][k][s];
-        if (k == Pawn) ++pawnsOnFile[c][FileOfSquare(s) + 1];
     }
-    return pieceSets == m_pieceSets && colorSets == m_colorSets && tableSums == m_tableSums &&
-           pawnsOnFile == m_pawnsOnFile;
+    return pieceSets == m_pieceSets && colorSets == m_colorSets && tableSums == m_tableSums;
 }
 
 template <bool KeepSums> inline void TEngine::PutPiece(int sq, int color, int kind) {
@@ -144,14 +138,12 @@ template <bool KeepSums> inline void TEngine::PutPiece(int sq, int color, int ki
     m_pieceSets[color][kind] |= SquareBit(sq);
     m_colorSets[color] |= SquareBit(sq);
     if constexpr (KeepSums) m_tableSums[color] += m_pieceSquareValue[color][kind][sq];
-    if (kind == Pawn) ++m_pawnsOnFile[color][FileOfSquare(sq) + 1];
 }
 
 template <bool KeepSums> inline void TEngine::ClearSquare(int sq) {
     const int color = m_squareColor[sq];
     if (color == NoColor) return;
     if constexpr (KeepSums) m_tableSums[color] -= m_pieceSquareValue[color][m_squarePiece[sq]][sq];
-    if (m_squarePiece[sq] == Pawn) --m_pawnsOnFile[color][FileOfSquare(sq) + 1];
     m_pieceSets[color][m_squarePiece[sq]] &= ~SquareBit(sq);
     m_colorSets[color] &= ~SquareBit(sq);
     m_squareColor[sq] = NoColor;

@@ -94,11 +94,17 @@ inline const TEngine::PawnEntry& TEngine::PawnScores() {
 }
 
 void TEngine::CountPawnScores(PawnEntry& entry) {
+    // Pawns per file, index 1 (a) to 8 (h); 0 and 9 stay empty neighbours.
+    // Counted here, on a miss, rather than kept by every move.
+    std::array<std::array<int, 10>, 2> onFile{};
+    for (int c = White; c <= Black; ++c)
+        for (int f = 0; f < 8; ++f)
+            onFile[c][f + 1] = CountFew(m_pieceSets[c][Pawn] & FileSet[f]);
     // Every pawn of a file pays the same doubled and isolated terms; only the
     // passed bonus reads each pawn's own square.
     for (int c = White; c <= Black; ++c) {
-        const auto& own = m_pawnsOnFile[c];
-        const auto& opposing = m_pawnsOnFile[1 - c];
+        const auto& own = onFile[c];
+        const auto& opposing = onFile[1 - c];
         int score = 0;
         for (int f = 1; f <= 8; ++f) {
             const int n = own[f];
@@ -124,7 +130,8 @@ void TEngine::CountPawnScores(PawnEntry& entry) {
 }
 
 int TEngine::EvaluatePosition() {
-    // The tables' sums and the pawns per file are kept as pieces move.
+    // The tables' sums are kept as pieces move; the pawn and rook files come
+    // with the pawn terms.
     const PawnEntry& pawns = PawnScores();
     int score[2] = {m_tableSums[White] + pawns.Score[White],
                     m_tableSums[Black] + pawns.Score[Black]};
