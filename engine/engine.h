@@ -179,7 +179,13 @@ private:
     void ScanForNextMove(int i);
     void BoostBestLineMove();
     void KeepOnlyRootMoves();
-    bool AtSearchLimit() const;
+    // Asked by every node, so inline: the last ply, or less room left on the
+    // move stack than any position reached in play can fill.
+    bool AtSearchLimit() const {
+        constexpr int NodeMoveRoom = 256;
+        return m_searchPly >= MaxPly - 1 ||
+               m_plyMovesStart[m_searchPly] > MoveStackSize - NodeMoveRoom;
+    }
     // Asked by every move of a position: the look-up stays inline, the search
     // for the checkers runs once.
     std::uint64_t SideToMoveCheckers() {

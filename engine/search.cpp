@@ -14,9 +14,6 @@ namespace {
 
 constexpr int Infinity = 10000;
 constexpr int BestLineBoost = 10000000;
-// Room a node keeps free on the move stack before it generates; more than any
-// position reached in play can fill.
-constexpr int NodeMoveRoom = 256;
 // Deeper than any search can use: the ply guard ends every line first.
 constexpr int MaxSearchDepth = MaxPly - 1;
 
@@ -116,10 +113,6 @@ SearchResult TEngine::RunSearch(const EngineRequest& request) {
         result.Move = m_bestLine[0][0];
     }
     return result;
-}
-
-bool TEngine::AtSearchLimit() const {
-    return m_searchPly >= MaxPly - 1 || m_plyMovesStart[m_searchPly] > MoveStackSize - NodeMoveRoom;
 }
 
 void TEngine::TakeLine(int p, EngineMove move) {
