@@ -195,6 +195,7 @@ private:
     void FindCheckers();
     bool SideToMoveInCheck() { return SideToMoveCheckers() != 0; }
     std::uint64_t AttackersOf(int sq, int byColor) const;
+    std::uint64_t SliderAttackers(int sq, int byColor) const;
     bool ExposedThrough(int from, int color) const;
     void TakeLine(int ply, EngineMove move);
     std::uint64_t PerftAt(int depth);

@@ -226,6 +226,12 @@ template <int Ray> int NearestOnRay(int s, std::uint64_t occupied) {
     return Ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
 }
 
+// The slider of the set that ends the ray from the square, if one does.
+template <int Ray> std::uint64_t SliderOnRay(int s, std::uint64_t occupied, std::uint64_t sliders) {
+    if ((RaySets[s][Ray] & sliders) == 0) return 0;
+    return sliders & SquareBit(NearestOnRay<Ray>(s, occupied));
+}
+
 } // namespace
 
 // A pawn on the first or last rank is outside play: it has no moves. The
@@ -569,52 +575,32 @@ bool TEngine::IsAttacked(int sq, int byColor) const {
     if (Attackers.Pawn[byColor][sq] & sets[Pawn]) return true;
     if (Attackers.Knight[sq] & sets[Knight]) return true;
     if (Attackers.King[sq] & sets[King]) return true;
-    // Sliders: the nearest piece on each ray from the square, by bit scan.
-    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
-    const std::uint64_t diagonal = sets[Bishop] | sets[Queen];
-    if (Attackers.Diagonal[sq] & diagonal) {
-        for (int ray : {0, 2, 5, 7}) {
-            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
-            if (blockers == 0) continue;
-            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-            if (diagonal & SquareBit(t)) return true;
-        }
-    }
-    const std::uint64_t orthogonal = sets[Rook] | sets[Queen];
-    if (Attackers.Orthogonal[sq] & orthogonal) {
-        for (int ray : {1, 3, 4, 6}) {
-            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
-            if (blockers == 0) continue;
-            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-            if (orthogonal & SquareBit(t)) return true;
-        }
-    }
-    return false;
+    return SliderAttackers(sq, byColor) != 0;
 }
 
 // The pieces of the colour that attack sq, found as IsAttacked finds them.
 std::uint64_t TEngine::AttackersOf(int sq, int byColor) const {
     const auto& sets = m_pieceSets[byColor];
-    std::uint64_t found = (Attackers.Pawn[byColor][sq] & sets[Pawn]) |
-                          (Attackers.Knight[sq] & sets[Knight]) | (Attackers.King[sq] & sets[King]);
+    return (Attackers.Pawn[byColor][sq] & sets[Pawn]) | (Attackers.Knight[sq] & sets[Knight]) |
+           (Attackers.King[sq] & sets[King]) | SliderAttackers(sq, byColor);
+}
+
+// Sliders: the nearest piece on each ray from the square that holds one of
+// them, by bit scan; rays without one are passed over.
+inline std::uint64_t TEngine::SliderAttackers(int sq, int byColor) const {
+    const auto& sets = m_pieceSets[byColor];
     const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
+    std::uint64_t found = 0;
     const std::uint64_t diagonal = sets[Bishop] | sets[Queen];
     if (Attackers.Diagonal[sq] & diagonal) {
-        for (int ray : {0, 2, 5, 7}) {
-            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
-            if (blockers == 0) continue;
-            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-            found |= diagonal & SquareBit(t);
-        }
+        found |= SliderOnRay<0>(sq, occupied, diagonal) | SliderOnRay<2>(sq, occupied, diagonal) |
+                 SliderOnRay<5>(sq, occupied, diagonal) | SliderOnRay<7>(sq, occupied, diagonal);
     }
     const std::uint64_t orthogonal = sets[Rook] | sets[Queen];
     if (Attackers.Orthogonal[sq] & orthogonal) {
-        for (int ray : {1, 3, 4, 6}) {
-            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
-            if (blockers == 0) continue;
-            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-            found |= orthogonal & SquareBit(t);
-        }
+        found |=
+            SliderOnRay<1>(sq, occupied, orthogonal) | SliderOnRay<3>(sq, occupied, orthogonal) |
+            SliderOnRay<4>(sq, occupied, orthogonal) | SliderOnRay<6>(sq, occupied, orthogonal);
     }
     return found;
 }
