@@ -250,6 +250,8 @@ private:
     static constexpr int PawnCacheSize = 4096;
     std::array<PawnEntry, PawnCacheSize> m_pawnCache{};
     const PawnEntry& PawnScores();
+    // EvaluatePosition inline, for the search.
+    int Evaluate();
     void CountPawnScores(PawnEntry& entry);
 
     // Search

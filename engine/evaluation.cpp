@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "engine/evaluate.h"
 
 #include <bit>
 
@@ -23,14 +24,6 @@ std::uint64_t FilesOf(std::uint64_t set) {
     set |= set >> 16;
     set |= set >> 8;
     return (set & 0xFF) * 0x0101010101010101ull;
-}
-
-// Set bits of a set that holds few, such as one side's rooks.
-int CountFew(std::uint64_t set) {
-    int n = 0;
-    for (; set != 0; set &= set - 1)
-        ++n;
-    return n;
 }
 
 } // namespace
@@ -83,16 +76,6 @@ void TEngine::BuildPieceSquareValues() {
         entry.Valid = false;
 }
 
-// The look-up is small enough to inline into the evaluation; a miss counts.
-inline const TEngine::PawnEntry& TEngine::PawnScores() {
-    const std::uint64_t white = m_pieceSets[White][Pawn];
-    const std::uint64_t black = m_pieceSets[Black][Pawn];
-    const std::uint64_t mixed = (white ^ (black * 0x9E3779B97F4A7C15ull)) * 0xBF58476D1CE4E5B9ull;
-    PawnEntry& entry = m_pawnCache[mixed >> (64 - 12)];
-    if (!entry.Valid || entry.White != white || entry.Black != black) CountPawnScores(entry);
-    return entry;
-}
-
 void TEngine::CountPawnScores(PawnEntry& entry) {
     // Pawns per file, index 1 (a) to 8 (h); 0 and 9 stay empty neighbours.
     // Counted here, on a miss, rather than kept by every move.
@@ -130,17 +113,7 @@ void TEngine::CountPawnScores(PawnEntry& entry) {
 }
 
 int TEngine::EvaluatePosition() {
-    // The tables' sums are kept as pieces move; the pawn and rook files come
-    // with the pawn terms.
-    const PawnEntry& pawns = PawnScores();
-    int score[2] = {m_tableSums[White] + pawns.Score[White],
-                    m_tableSums[Black] + pawns.Score[Black]};
-    // A rook earns 10 on a file without own pawns and 5 more without any.
-    for (int c = White; c <= Black; ++c) {
-        const std::uint64_t rooks = m_pieceSets[c][Rook];
-        score[c] += 10 * CountFew(rooks & pawns.NoOwnPawn[c]) + 5 * CountFew(rooks & pawns.NoPawn);
-    }
-    return m_sideToMove == White ? score[White] - score[Black] : score[Black] - score[White];
+    return Evaluate();
 }
 
 } // namespace quintavo::engine

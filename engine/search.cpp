@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "engine/evaluate.h"
 
 #include <algorithm>
 #include <bit>
@@ -175,7 +176,7 @@ int TEngine::CaptureSearch(int alpha, int beta) {
         GenerateAllMoves();
         evasions = FindCheckEvasions();
     } else {
-        const int x = EvaluatePosition();
+        const int x = Evaluate();
         if (x >= beta) return beta;
         if (x > alpha) alpha = x;
         GenerateCaptureMoves();
