@@ -247,7 +247,8 @@ private:
         std::uint64_t NoOwnPawn[2] = {0, 0};
         std::uint64_t NoPawn = 0;
     };
-    static constexpr int PawnCacheSize = 16384;
+    static constexpr int PawnCacheBits = 14;
+    static constexpr int PawnCacheSize = 1 << PawnCacheBits;
     std::array<PawnEntry, PawnCacheSize> m_pawnCache{};
     const PawnEntry& PawnScores();
     // EvaluatePosition inline, for the search.

@@ -22,7 +22,7 @@ inline const TEngine::PawnEntry& TEngine::PawnScores() {
     const std::uint64_t white = m_pieceSets[White][Pawn];
     const std::uint64_t black = m_pieceSets[Black][Pawn];
     const std::uint64_t mixed = (white ^ (black * 0x9E3779B97F4A7C15ull)) * 0xBF58476D1CE4E5B9ull;
-    PawnEntry& entry = m_pawnCache[mixed >> (64 - 14)];
+    PawnEntry& entry = m_pawnCache[mixed >> (64 - PawnCacheBits)];
     if (!entry.Valid || entry.White != white || entry.Black != black) CountPawnScores(entry);
     return entry;
 }
