@@ -1,13 +1,10 @@
 #include "engine/engine.h"
 #include "engine/evaluate.h"
+#include "engine/score_scan.h"
 
 #include <algorithm>
 #include <bit>
 #include <utility>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace quintavo::engine {
 
@@ -17,42 +14,6 @@ constexpr int Infinity = 10000;
 constexpr int BestLineBoost = 10000000;
 // Deeper than any search can use: the ply guard ends every line first.
 constexpr int MaxSearchDepth = MaxPly - 1;
-
-// Four lanes at a time where the processor has them; lists run to dozens.
-std::int32_t HighestScore(const std::int32_t* scores, int begin, int end) {
-    std::int32_t best = scores[begin];
-    int j = begin + 1;
-#if defined(__SSE2__)
-    __m128i top = _mm_set1_epi32(best);
-    for (; j + 4 <= end; j += 4) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(scores + j));
-        const __m128i greater = _mm_cmpgt_epi32(v, top);
-        top = _mm_or_si128(_mm_and_si128(greater, v), _mm_andnot_si128(greater, top));
-    }
-    alignas(16) std::int32_t lanes[4];
-    _mm_store_si128(reinterpret_cast<__m128i*>(lanes), top);
-    best = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
-#endif
-    for (; j < end; ++j)
-        best = std::max(best, scores[j]);
-    return best;
-}
-
-// The first index from begin on whose score is the given one; there is one.
-int FirstWithScore(const std::int32_t* scores, int begin, int end, std::int32_t score) {
-    int at = begin;
-#if defined(__SSE2__)
-    const __m128i wanted = _mm_set1_epi32(score);
-    for (; at + 4 <= end; at += 4) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(scores + at));
-        const int mask = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, wanted)));
-        if (mask != 0) return at + std::countr_zero(static_cast<unsigned>(mask));
-    }
-#endif
-    while (scores[at] != score)
-        ++at;
-    return at;
-}
 
 } // namespace
 
