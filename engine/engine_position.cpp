@@ -543,13 +543,6 @@ bool TEngine::IsInCheck(int color) const {
     return IsAttacked(std::countr_zero(kings), 1 - color); // the first king from a8 on
 }
 
-void TEngine::FindCheckers() {
-    const int p = m_searchPly;
-    const std::uint64_t kings = m_pieceSets[m_sideToMove][King];
-    m_checkers[p] = kings == 0 ? 0 : AttackersOf(std::countr_zero(kings), m_otherSide);
-    m_checkersKnown[p] = true;
-}
-
 // Whether a slider of the other colour now reaches the king through the
 // emptied square.
 bool TEngine::ExposedThrough(int from, int color) const {
@@ -579,7 +572,7 @@ bool TEngine::IsAttacked(int sq, int byColor) const {
 }
 
 // The pieces of the colour that attack sq, found as IsAttacked finds them.
-std::uint64_t TEngine::AttackersOf(int sq, int byColor) const {
+[[gnu::always_inline]] inline std::uint64_t TEngine::AttackersOf(int sq, int byColor) const {
     const auto& sets = m_pieceSets[byColor];
     return (Attackers.Pawn[byColor][sq] & sets[Pawn]) | (Attackers.Knight[sq] & sets[Knight]) |
            (Attackers.King[sq] & sets[King]) | SliderAttackers(sq, byColor);
@@ -587,7 +580,7 @@ std::uint64_t TEngine::AttackersOf(int sq, int byColor) const {
 
 // Sliders: the nearest piece on each ray from the square that holds one of
 // them, by bit scan; rays without one are passed over.
-inline std::uint64_t TEngine::SliderAttackers(int sq, int byColor) const {
+[[gnu::always_inline]] inline std::uint64_t TEngine::SliderAttackers(int sq, int byColor) const {
     const auto& sets = m_pieceSets[byColor];
     const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
     std::uint64_t found = 0;
@@ -603,6 +596,14 @@ inline std::uint64_t TEngine::SliderAttackers(int sq, int byColor) const {
             SliderOnRay<4>(sq, occupied, orthogonal) | SliderOnRay<6>(sq, occupied, orthogonal);
     }
     return found;
+}
+
+// The look-ups inline here: every node asks once.
+void TEngine::FindCheckers() {
+    const int p = m_searchPly;
+    const std::uint64_t kings = m_pieceSets[m_sideToMove][King];
+    m_checkers[p] = kings == 0 ? 0 : AttackersOf(std::countr_zero(kings), m_otherSide);
+    m_checkersKnown[p] = true;
 }
 
 std::uint64_t TEngine::Perft(int depth) {
