@@ -400,6 +400,24 @@ void TEngine::GenerateCaptureMoves() {
         GenerateCaptureMovesOf<Black>();
 }
 
+// Whether a slider of the other colour now reaches the king through the
+// emptied square.
+[[gnu::always_inline]] inline bool TEngine::ExposedThrough(int from, int color) const {
+    const std::uint64_t kings = m_pieceSets[color][King];
+    if (kings == 0) return false;
+    const int king = std::countr_zero(kings);
+    const int ray = LineRay[king][from];
+    if (ray < 0) return false;
+    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
+    const std::uint64_t blockers = RaySets[king][ray] & occupied;
+    if (blockers == 0) return false;
+    const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+    const auto& sets = m_pieceSets[1 - color];
+    // Diagonal rays sit at even indices below 4 and odd ones above.
+    const bool diagonal = ray == 0 || ray == 2 || ray == 5 || ray == 7;
+    return ((diagonal ? sets[Bishop] : sets[Rook]) | sets[Queen]) & SquareBit(t);
+}
+
 bool TEngine::PlayMove(EngineMove move) {
     if (m_searchPly >= MaxPly) return false; // the undo stack is full
     const int from = MoveFrom(move);
@@ -541,24 +559,6 @@ bool TEngine::IsInCheck(int color) const {
     const std::uint64_t kings = m_pieceSets[color][King];
     if (kings == 0) return false;
     return IsAttacked(std::countr_zero(kings), 1 - color); // the first king from a8 on
-}
-
-// Whether a slider of the other colour now reaches the king through the
-// emptied square.
-bool TEngine::ExposedThrough(int from, int color) const {
-    const std::uint64_t kings = m_pieceSets[color][King];
-    if (kings == 0) return false;
-    const int king = std::countr_zero(kings);
-    const int ray = LineRay[king][from];
-    if (ray < 0) return false;
-    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
-    const std::uint64_t blockers = RaySets[king][ray] & occupied;
-    if (blockers == 0) return false;
-    const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-    const auto& sets = m_pieceSets[1 - color];
-    // Diagonal rays sit at even indices below 4 and odd ones above.
-    const bool diagonal = ray == 0 || ray == 2 || ray == 5 || ray == 7;
-    return ((diagonal ? sets[Bishop] : sets[Rook]) | sets[Queen]) & SquareBit(t);
 }
 
 // Looked up from the target square: a piece attacks sq exactly when sq, walking
