@@ -56,7 +56,12 @@ HighestScoreSse41(const std::int32_t* scores, int begin, int end) {
     return best;
 }
 
-inline const bool HaveSse41 = __builtin_cpu_supports("sse4.1");
+// Asked in a static initializer, which may run before the compiler's own
+// detection has: it is started here first.
+inline const bool HaveSse41 = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("sse4.1") != 0;
+}();
 
 inline std::int32_t HighestScore(const std::int32_t* scores, int begin, int end) {
     return HaveSse41 ? HighestScoreSse41(scores, begin, end) : HighestScoreSse2(scores, begin, end);
