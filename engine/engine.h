@@ -156,10 +156,36 @@ private:
     template <int Us> void GenerateCaptureMovesOf();
     int AlphaBeta(int alpha, int beta, int depth);
     int CaptureSearch(int alpha, int beta);
-    void SelectNextMove(int i);
+    // The moves that may answer a check: a superset of the legal ones, found
+    // without making them.
+    struct CheckEvasions {
+        std::uint64_t Kings = 0;   // a king's move is tested when made
+        std::uint64_t Targets = 0; // where a move of another piece must land
+        bool MayAnswer(EngineMove m) const {
+            return ((Kings >> MoveFrom(m)) & 1) != 0 || ((Targets >> MoveTo(m)) & 1) != 0 ||
+                   (MoveFlagsOf(m) & MoveFlags::EnPassant) != 0;
+        }
+    };
+    // Of the side to move, in check.
+    CheckEvasions FindCheckEvasions() const;
+    // Brings the next move to try to index i: the first of the highest
+    // scores from i on.
+    void SelectNextMove(int i) {
+        // No entry after i can beat the last pick's score, so an entry that
+        // holds it is the pick without a scan; runs of equal scores are the
+        // rule, and the test stays inline.
+        if (m_stackScores[i] != m_selectBound[m_searchPly]) ScanForNextMove(i);
+    }
+    void ScanForNextMove(int i);
     void BoostBestLineMove();
     void KeepOnlyRootMoves();
-    bool AtSearchLimit() const;
+    // Asked by every node, so inline: the last ply, or less room left on the
+    // move stack than any position reached in play can fill.
+    bool AtSearchLimit() const {
+        constexpr int NodeMoveRoom = 256;
+        return m_searchPly >= MaxPly - 1 ||
+               m_plyMovesStart[m_searchPly] > MoveStackSize - NodeMoveRoom;
+    }
     // Asked by every move of a position: the look-up stays inline, the search
     // for the checkers runs once.
     std::uint64_t SideToMoveCheckers() {
@@ -169,6 +195,7 @@ private:
     void FindCheckers();
     bool SideToMoveInCheck() { return SideToMoveCheckers() != 0; }
     std::uint64_t AttackersOf(int sq, int byColor) const;
+    std::uint64_t SliderAttackers(int sq, int byColor) const;
     bool ExposedThrough(int from, int color) const;
     void TakeLine(int ply, EngineMove move);
     std::uint64_t PerftAt(int depth);
@@ -187,8 +214,6 @@ private:
     std::array<std::uint64_t, 2> m_colorSets{};
     // Sum of PieceSquareValue over each side's pieces, kept as pieces move.
     std::array<std::int32_t, 2> m_tableSums{};
-    // Pawns per file, index 1 (a) to 8 (h); 0 and 9 stay empty neighbours.
-    std::array<std::array<std::int32_t, 10>, 2> m_pawnsOnFile{};
 
     // Moves; one extra bound so that generation at the last ply stays inside.
     // The move stack's moves and their ordering scores, apart so that the
@@ -217,10 +242,17 @@ private:
         std::uint64_t Black = 0;
         std::int32_t Score[2] = {0, 0};
         bool Valid = false;
+        // The rook terms' files: every square of each file without pawns of
+        // the colour, and of each file without any pawn.
+        std::uint64_t NoOwnPawn[2] = {0, 0};
+        std::uint64_t NoPawn = 0;
     };
-    static constexpr int PawnCacheSize = 4096;
+    static constexpr int PawnCacheBits = 14;
+    static constexpr int PawnCacheSize = 1 << PawnCacheBits;
     std::array<PawnEntry, PawnCacheSize> m_pawnCache{};
     const PawnEntry& PawnScores();
+    // EvaluatePosition inline, for the search.
+    int Evaluate();
     void CountPawnScores(PawnEntry& entry);
 
     // Search

@@ -105,12 +105,9 @@ void TEngine::RebuildDerivedState() {
         byColor.fill(0);
     m_colorSets.fill(0);
     m_tableSums.fill(0);
-    for (auto& files : m_pawnsOnFile)
-        files.fill(0);
     for (int s = 0; s < 64; ++s) {
         const int c = m_squareColor[s];
         if (c == NoColor) continue;
-        if (m_squarePiece[s] == Pawn) ++m_pawnsOnFile[c][FileOfSquare(s) + 1];
         m_pieceSets[c][m_squarePiece[s]] |= SquareBit(s);
         m_colorSets[c] |= SquareBit(s);
         m_tableSums[c] += m_pieceSquareValue[c][m_squarePiece[s]][s];
@@ -121,7 +118,6 @@ bool TEngine::IsConsistent() const {
     std::array<std::array<std::uint64_t, 6>, 2> pieceSets{};
     std::array<std::uint64_t, 2> colorSets{};
     std::array<std::int32_t, 2> tableSums{};
-    std::array<std::array<std::int32_t, 10>, 2> pawnsOnFile{};
     for (int s = 0; s < 64; ++s) {
         const int c = m_squareColor[s];
         const int k = m_squarePiece[s];
@@ -132,10 +128,8 @@ bool TEngine::IsConsistent() const {
         pieceSets[c][k] |= SquareBit(s);
         colorSets[c] |= SquareBit(s);
         tableSums[c] += m_pieceSquareValue[c][k][s];
-        if (k == Pawn) ++pawnsOnFile[c][FileOfSquare(s) + 1];
     }
-    return pieceSets == m_pieceSets && colorSets == m_colorSets && tableSums == m_tableSums &&
-           pawnsOnFile == m_pawnsOnFile;
+    return pieceSets == m_pieceSets && colorSets == m_colorSets && tableSums == m_tableSums;
 }
 
 template <bool KeepSums> inline void TEngine::PutPiece(int sq, int color, int kind) {
@@ -144,14 +138,12 @@ template <bool KeepSums> inline void TEngine::PutPiece(int sq, int color, int ki
     m_pieceSets[color][kind] |= SquareBit(sq);
     m_colorSets[color] |= SquareBit(sq);
     if constexpr (KeepSums) m_tableSums[color] += m_pieceSquareValue[color][kind][sq];
-    if (kind == Pawn) ++m_pawnsOnFile[color][FileOfSquare(sq) + 1];
 }
 
 template <bool KeepSums> inline void TEngine::ClearSquare(int sq) {
     const int color = m_squareColor[sq];
     if (color == NoColor) return;
     if constexpr (KeepSums) m_tableSums[color] -= m_pieceSquareValue[color][m_squarePiece[sq]][sq];
-    if (m_squarePiece[sq] == Pawn) --m_pawnsOnFile[color][FileOfSquare(sq) + 1];
     m_pieceSets[color][m_squarePiece[sq]] &= ~SquareBit(sq);
     m_colorSets[color] &= ~SquareBit(sq);
     m_squareColor[sq] = NoColor;
@@ -205,6 +197,42 @@ inline int TEngine::AddPromotions(int end, int from, int to, int flags) {
     }
     return end;
 }
+
+namespace {
+
+constexpr std::uint64_t RowSet(int row) {
+    return std::uint64_t{0xFF} << (8 * row);
+}
+
+// The pawns that have a move for the capture generator: a capture, or a step
+// onto the last rank. Pawns on the first or last rank are outside play.
+template <int Us>
+std::uint64_t PawnsWithCaptureMoves(std::uint64_t pawns, std::uint64_t enemy,
+                                    std::uint64_t occupied) {
+    pawns &= ~(RowSet(0) | RowSet(7));
+    if constexpr (Us == White) {
+        const std::uint64_t takers = ((enemy << 9) & ~FileSet[0]) | ((enemy << 7) & ~FileSet[7]);
+        return pawns & (takers | (RowSet(1) & ~(occupied << 8)));
+    } else {
+        const std::uint64_t takers = ((enemy >> 7) & ~FileSet[0]) | ((enemy >> 9) & ~FileSet[7]);
+        return pawns & (takers | (RowSet(6) & ~(occupied >> 8)));
+    }
+}
+
+// The piece that ends the ray from the square, or -1 for none.
+template <int Ray> int NearestOnRay(int s, std::uint64_t occupied) {
+    const std::uint64_t blockers = RaySets[s][Ray] & occupied;
+    if (blockers == 0) return -1;
+    return Ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+}
+
+// The slider of the set that ends the ray from the square, if one does.
+template <int Ray> std::uint64_t SliderOnRay(int s, std::uint64_t occupied, std::uint64_t sliders) {
+    if ((RaySets[s][Ray] & sliders) == 0) return 0;
+    return sliders & SquareBit(NearestOnRay<Ray>(s, occupied));
+}
+
+} // namespace
 
 // A pawn on the first or last rank is outside play: it has no moves. The
 // capture generator keeps only the steps onto the last rank. Captures come in
@@ -308,7 +336,12 @@ template <int Us> void TEngine::GenerateCaptureMovesOf() {
     int end = m_plyMovesStart[p];
     const std::uint64_t enemy = m_colorSets[1 - Us];
     const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
-    for (std::uint64_t pieces = m_colorSets[Us]; pieces != 0; pieces &= pieces - 1) {
+    // Most pawns can neither take nor promote; all of them are sorted out at
+    // once, and the rest keep their place in the walk by square.
+    const std::uint64_t pawns = m_pieceSets[Us][Pawn];
+    const std::uint64_t active =
+        (m_colorSets[Us] & ~pawns) | PawnsWithCaptureMoves<Us>(pawns, enemy, occupied);
+    for (std::uint64_t pieces = active; pieces != 0; pieces &= pieces - 1) {
         const int s = std::countr_zero(pieces);
         const int kind = m_squarePiece[s];
         switch (kind) {
@@ -322,17 +355,29 @@ template <int Us> void TEngine::GenerateCaptureMovesOf() {
                 end = AddMove(end, s, std::countr_zero(t), MoveFlags::Capture);
             break;
         }
-        default:
-            // Only the piece that ends each ray can be taken.
-            for (int r = 0; r < RayCount[kind]; ++r) {
-                const int ray = RayIndex[kind][r];
-                const std::uint64_t blockers = RaySets[s][ray] & occupied;
-                if (blockers == 0) continue;
-                const int t =
-                    ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-                if (enemy & SquareBit(t)) end = AddMove(end, s, t, MoveFlags::Capture);
-            }
+        default: {
+            // Only the piece that ends each ray can be taken; most sliders
+            // have no enemy on any of their lines.
+            const std::uint64_t lines = (kind == Rook ? 0 : Attackers.Diagonal[s]) |
+                                        (kind == Bishop ? 0 : Attackers.Orthogonal[s]);
+            if ((lines & enemy) == 0) break;
+            const auto take = [&](int t) {
+                if (t >= 0 && (enemy & SquareBit(t))) end = AddMove(end, s, t, MoveFlags::Capture);
+            };
+            // Each kind's rays in its RayStep order, written out so that
+            // every ray's direction is known when compiled.
+            const bool diagonal = kind != Rook;
+            const bool orthogonal = kind != Bishop;
+            if (diagonal) take(NearestOnRay<0>(s, occupied));
+            if (orthogonal) take(NearestOnRay<1>(s, occupied));
+            if (diagonal) take(NearestOnRay<2>(s, occupied));
+            if (orthogonal) take(NearestOnRay<3>(s, occupied));
+            if (orthogonal) take(NearestOnRay<4>(s, occupied));
+            if (diagonal) take(NearestOnRay<5>(s, occupied));
+            if (orthogonal) take(NearestOnRay<6>(s, occupied));
+            if (diagonal) take(NearestOnRay<7>(s, occupied));
             break;
+        }
         }
     }
     end = AddEnPassantMoves<Us>(end);
@@ -353,6 +398,24 @@ void TEngine::GenerateCaptureMoves() {
         GenerateCaptureMovesOf<White>();
     else
         GenerateCaptureMovesOf<Black>();
+}
+
+// Whether a slider of the other colour now reaches the king through the
+// emptied square.
+[[gnu::always_inline]] inline bool TEngine::ExposedThrough(int from, int color) const {
+    const std::uint64_t kings = m_pieceSets[color][King];
+    if (kings == 0) return false;
+    const int king = std::countr_zero(kings);
+    const int ray = LineRay[king][from];
+    if (ray < 0) return false;
+    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
+    const std::uint64_t blockers = RaySets[king][ray] & occupied;
+    if (blockers == 0) return false;
+    const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+    const auto& sets = m_pieceSets[1 - color];
+    // Diagonal rays sit at even indices below 4 and odd ones above.
+    const bool diagonal = ray == 0 || ray == 2 || ray == 5 || ray == 7;
+    return ((diagonal ? sets[Bishop] : sets[Rook]) | sets[Queen]) & SquareBit(t);
 }
 
 bool TEngine::PlayMove(EngineMove move) {
@@ -431,7 +494,13 @@ bool TEngine::PlayMove(EngineMove move) {
     if (flags & MoveFlags::EnPassant) ClearSquare(us == White ? to + 8 : to - 8);
     m_sideToMove = them;
     m_otherSide = us;
-    if (fullTest ? IsInCheck(us) : ExposedThrough(from, us)) {
+    // Most squares a piece leaves share no line with its king: that test
+    // stays inline.
+    const std::uint64_t kings = m_pieceSets[us][King];
+    const bool exposed = fullTest ? IsInCheck(us)
+                                  : kings != 0 && LineRay[std::countr_zero(kings)][from] >= 0 &&
+                                        ExposedThrough(from, us);
+    if (exposed) {
         UndoMove();
         return false;
     }
@@ -492,31 +561,6 @@ bool TEngine::IsInCheck(int color) const {
     return IsAttacked(std::countr_zero(kings), 1 - color); // the first king from a8 on
 }
 
-void TEngine::FindCheckers() {
-    const int p = m_searchPly;
-    const std::uint64_t kings = m_pieceSets[m_sideToMove][King];
-    m_checkers[p] = kings == 0 ? 0 : AttackersOf(std::countr_zero(kings), m_otherSide);
-    m_checkersKnown[p] = true;
-}
-
-// Whether a slider of the other colour now reaches the king through the
-// emptied square.
-bool TEngine::ExposedThrough(int from, int color) const {
-    const std::uint64_t kings = m_pieceSets[color][King];
-    if (kings == 0) return false;
-    const int king = std::countr_zero(kings);
-    const int ray = LineRay[king][from];
-    if (ray < 0) return false;
-    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
-    const std::uint64_t blockers = RaySets[king][ray] & occupied;
-    if (blockers == 0) return false;
-    const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-    const auto& sets = m_pieceSets[1 - color];
-    // Diagonal rays sit at even indices below 4 and odd ones above.
-    const bool diagonal = ray == 0 || ray == 2 || ray == 5 || ray == 7;
-    return ((diagonal ? sets[Bishop] : sets[Rook]) | sets[Queen]) & SquareBit(t);
-}
-
 // Looked up from the target square: a piece attacks sq exactly when sq, walking
 // the same steps backwards, meets it first.
 bool TEngine::IsAttacked(int sq, int byColor) const {
@@ -524,54 +568,42 @@ bool TEngine::IsAttacked(int sq, int byColor) const {
     if (Attackers.Pawn[byColor][sq] & sets[Pawn]) return true;
     if (Attackers.Knight[sq] & sets[Knight]) return true;
     if (Attackers.King[sq] & sets[King]) return true;
-    // Sliders: the nearest piece on each ray from the square, by bit scan.
-    const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
-    const std::uint64_t diagonal = sets[Bishop] | sets[Queen];
-    if (Attackers.Diagonal[sq] & diagonal) {
-        for (int ray : {0, 2, 5, 7}) {
-            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
-            if (blockers == 0) continue;
-            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-            if (diagonal & SquareBit(t)) return true;
-        }
-    }
-    const std::uint64_t orthogonal = sets[Rook] | sets[Queen];
-    if (Attackers.Orthogonal[sq] & orthogonal) {
-        for (int ray : {1, 3, 4, 6}) {
-            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
-            if (blockers == 0) continue;
-            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-            if (orthogonal & SquareBit(t)) return true;
-        }
-    }
-    return false;
+    return SliderAttackers(sq, byColor) != 0;
 }
 
 // The pieces of the colour that attack sq, found as IsAttacked finds them.
-std::uint64_t TEngine::AttackersOf(int sq, int byColor) const {
+[[gnu::always_inline]] inline std::uint64_t TEngine::AttackersOf(int sq, int byColor) const {
     const auto& sets = m_pieceSets[byColor];
-    std::uint64_t found = (Attackers.Pawn[byColor][sq] & sets[Pawn]) |
-                          (Attackers.Knight[sq] & sets[Knight]) | (Attackers.King[sq] & sets[King]);
+    return (Attackers.Pawn[byColor][sq] & sets[Pawn]) | (Attackers.Knight[sq] & sets[Knight]) |
+           (Attackers.King[sq] & sets[King]) | SliderAttackers(sq, byColor);
+}
+
+// Sliders: the nearest piece on each ray from the square that holds one of
+// them, by bit scan; rays without one are passed over.
+[[gnu::always_inline]] inline std::uint64_t TEngine::SliderAttackers(int sq, int byColor) const {
+    const auto& sets = m_pieceSets[byColor];
     const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
+    std::uint64_t found = 0;
     const std::uint64_t diagonal = sets[Bishop] | sets[Queen];
     if (Attackers.Diagonal[sq] & diagonal) {
-        for (int ray : {0, 2, 5, 7}) {
-            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
-            if (blockers == 0) continue;
-            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-            found |= diagonal & SquareBit(t);
-        }
+        found |= SliderOnRay<0>(sq, occupied, diagonal) | SliderOnRay<2>(sq, occupied, diagonal) |
+                 SliderOnRay<5>(sq, occupied, diagonal) | SliderOnRay<7>(sq, occupied, diagonal);
     }
     const std::uint64_t orthogonal = sets[Rook] | sets[Queen];
     if (Attackers.Orthogonal[sq] & orthogonal) {
-        for (int ray : {1, 3, 4, 6}) {
-            const std::uint64_t blockers = RaySets[sq][ray] & occupied;
-            if (blockers == 0) continue;
-            const int t = ray < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-            found |= orthogonal & SquareBit(t);
-        }
+        found |=
+            SliderOnRay<1>(sq, occupied, orthogonal) | SliderOnRay<3>(sq, occupied, orthogonal) |
+            SliderOnRay<4>(sq, occupied, orthogonal) | SliderOnRay<6>(sq, occupied, orthogonal);
     }
     return found;
+}
+
+// The look-ups inline here: every node asks once.
+void TEngine::FindCheckers() {
+    const int p = m_searchPly;
+    const std::uint64_t kings = m_pieceSets[m_sideToMove][King];
+    m_checkers[p] = kings == 0 ? 0 : AttackersOf(std::countr_zero(kings), m_otherSide);
+    m_checkersKnown[p] = true;
 }
 
 std::uint64_t TEngine::Perft(int depth) {

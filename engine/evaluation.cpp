@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "engine/evaluate.h"
 
 #include <bit>
 
@@ -15,6 +16,14 @@ int PieceMaterial(const std::array<std::int32_t, 64>& colors,
             sum += MaterialValue[pieces[s]];
     }
     return sum;
+}
+
+// Every square of each file that holds a piece of the set.
+std::uint64_t FilesOf(std::uint64_t set) {
+    set |= set >> 32;
+    set |= set >> 16;
+    set |= set >> 8;
+    return (set & 0xFF) * 0x0101010101010101ull;
 }
 
 } // namespace
@@ -67,22 +76,18 @@ void TEngine::BuildPieceSquareValues() {
         entry.Valid = false;
 }
 
-// The look-up is small enough to inline into the evaluation; a miss counts.
-inline const TEngine::PawnEntry& TEngine::PawnScores() {
-    const std::uint64_t white = m_pieceSets[White][Pawn];
-    const std::uint64_t black = m_pieceSets[Black][Pawn];
-    const std::uint64_t mixed = (white ^ (black * 0x9E3779B97F4A7C15ull)) * 0xBF58476D1CE4E5B9ull;
-    PawnEntry& entry = m_pawnCache[mixed >> (64 - 12)];
-    if (!entry.Valid || entry.White != white || entry.Black != black) CountPawnScores(entry);
-    return entry;
-}
-
 void TEngine::CountPawnScores(PawnEntry& entry) {
+    // Pawns per file, index 1 (a) to 8 (h); 0 and 9 stay empty neighbours.
+    // Counted here, on a miss, rather than kept by every move.
+    std::array<std::array<int, 10>, 2> onFile{};
+    for (int c = White; c <= Black; ++c)
+        for (int f = 0; f < 8; ++f)
+            onFile[c][f + 1] = CountFew(m_pieceSets[c][Pawn] & FileSet[f]);
     // Every pawn of a file pays the same doubled and isolated terms; only the
     // passed bonus reads each pawn's own square.
     for (int c = White; c <= Black; ++c) {
-        const auto& own = m_pawnsOnFile[c];
-        const auto& opposing = m_pawnsOnFile[1 - c];
+        const auto& own = onFile[c];
+        const auto& opposing = onFile[1 - c];
         int score = 0;
         for (int f = 1; f <= 8; ++f) {
             const int n = own[f];
@@ -99,29 +104,16 @@ void TEngine::CountPawnScores(PawnEntry& entry) {
             }
         }
         entry.Score[c] = score;
+        entry.NoOwnPawn[c] = ~FilesOf(m_pieceSets[c][Pawn]);
     }
+    entry.NoPawn = entry.NoOwnPawn[White] & entry.NoOwnPawn[Black];
     entry.White = m_pieceSets[White][Pawn];
     entry.Black = m_pieceSets[Black][Pawn];
     entry.Valid = true;
 }
 
 int TEngine::EvaluatePosition() {
-    // The tables' sums and the pawns per file are kept as pieces move.
-    const PawnEntry& pawns = PawnScores();
-    int score[2] = {m_tableSums[White] + pawns.Score[White],
-                    m_tableSums[Black] + pawns.Score[Black]};
-    for (int c = White; c <= Black; ++c) {
-        const auto& own = m_pawnsOnFile[c];
-        const auto& opposing = m_pawnsOnFile[1 - c];
-        for (std::uint64_t rooks = m_pieceSets[c][Rook]; rooks != 0; rooks &= rooks - 1) {
-            const int f = FileOfSquare(std::countr_zero(rooks)) + 1;
-            if (own[f] == 0) {
-                score[c] += 10;
-                if (opposing[f] == 0) score[c] += 5;
-            }
-        }
-    }
-    return m_sideToMove == White ? score[White] - score[Black] : score[Black] - score[White];
+    return Evaluate();
 }
 
 } // namespace quintavo::engine

@@ -1,12 +1,10 @@
 #include "engine/engine.h"
+#include "engine/evaluate.h"
+#include "engine/score_scan.h"
 
 #include <algorithm>
 #include <bit>
 #include <utility>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace quintavo::engine {
 
@@ -14,47 +12,8 @@ namespace {
 
 constexpr int Infinity = 10000;
 constexpr int BestLineBoost = 10000000;
-// Room a node keeps free on the move stack before it generates; more than any
-// position reached in play can fill.
-constexpr int NodeMoveRoom = 256;
 // Deeper than any search can use: the ply guard ends every line first.
 constexpr int MaxSearchDepth = MaxPly - 1;
-
-// Four lanes at a time where the processor has them; lists run to dozens.
-std::int32_t HighestScore(const std::int32_t* scores, int begin, int end) {
-    std::int32_t best = scores[begin];
-    int j = begin + 1;
-#if defined(__SSE2__)
-    __m128i top = _mm_set1_epi32(best);
-    for (; j + 4 <= end; j += 4) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(scores + j));
-        const __m128i greater = _mm_cmpgt_epi32(v, top);
-        top = _mm_or_si128(_mm_and_si128(greater, v), _mm_andnot_si128(greater, top));
-    }
-    alignas(16) std::int32_t lanes[4];
-    _mm_store_si128(reinterpret_cast<__m128i*>(lanes), top);
-    best = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
-#endif
-    for (; j < end; ++j)
-        best = std::max(best, scores[j]);
-    return best;
-}
-
-// The first index from begin on whose score is the given one; there is one.
-int FirstWithScore(const std::int32_t* scores, int begin, int end, std::int32_t score) {
-    int at = begin;
-#if defined(__SSE2__)
-    const __m128i wanted = _mm_set1_epi32(score);
-    for (; at + 4 <= end; at += 4) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(scores + at));
-        const int mask = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, wanted)));
-        if (mask != 0) return at + std::countr_zero(static_cast<unsigned>(mask));
-    }
-#endif
-    while (scores[at] != score)
-        ++at;
-    return at;
-}
 
 } // namespace
 
@@ -118,10 +77,6 @@ SearchResult TEngine::RunSearch(const EngineRequest& request) {
     return result;
 }
 
-bool TEngine::AtSearchLimit() const {
-    return m_searchPly >= MaxPly - 1 || m_plyMovesStart[m_searchPly] > MoveStackSize - NodeMoveRoom;
-}
-
 void TEngine::TakeLine(int p, EngineMove move) {
     m_bestLine[p][p] = move;
     const int end = m_bestLineLength[p + 1];
@@ -177,19 +132,25 @@ int TEngine::CaptureSearch(int alpha, int beta) {
     m_bestLineLength[p] = p;
     if (AtSearchLimit()) return EvaluatePosition();
     const bool inCheck = SideToMoveInCheck();
+    CheckEvasions evasions;
     if (inCheck) {
         GenerateAllMoves();
+        evasions = FindCheckEvasions();
     } else {
-        const int x = EvaluatePosition();
+        const int x = Evaluate();
         if (x >= beta) return beta;
         if (x > alpha) alpha = x;
         GenerateCaptureMoves();
     }
     if (m_followBestLine) BoostBestLineMove();
     bool anyLegal = false;
+    // In check, most moves cannot answer it. They keep their places in the
+    // list, since the selection's swaps order equal scores by them, but are
+    // turned down before PlayMove.
     for (int i = m_plyMovesStart[p]; i < m_plyMovesEnd[p]; ++i) {
         SelectNextMove(i);
         const EngineMove move = m_stackMoves[i];
+        if (inCheck && !evasions.MayAnswer(move)) continue;
         if (!PlayMove(move)) continue;
         ++m_nodes;
         anyLegal = true;
@@ -205,13 +166,21 @@ int TEngine::CaptureSearch(int alpha, int beta) {
     return alpha;
 }
 
-void TEngine::SelectNextMove(int i) {
+TEngine::CheckEvasions TEngine::FindCheckEvasions() const {
+    const std::uint64_t checkers = m_checkers[m_searchPly];
+    CheckEvasions e;
+    e.Kings = m_pieceSets[m_sideToMove][King];
+    // In double check only the king can move; otherwise another piece must
+    // take the checker or step between it and the king (the first from a8 on).
+    if ((checkers & (checkers - 1)) == 0)
+        e.Targets = checkers | Between(std::countr_zero(e.Kings), std::countr_zero(checkers));
+    return e;
+}
+
+void TEngine::ScanForNextMove(int i) {
     const int p = m_searchPly;
     const int end = m_plyMovesEnd[p];
     const std::int32_t* scores = m_stackScores.data();
-    // No entry after i can beat the last pick's score, so an entry that holds
-    // it is the pick without a scan; runs of equal scores are the rule.
-    if (scores[i] == m_selectBound[p]) return;
     // The highest score first, then the first entry that holds it: the same
     // pick as replacing only on a strictly greater score.
     const std::int32_t best = HighestScore(scores, i, end);
