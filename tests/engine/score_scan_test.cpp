@@ -27,7 +27,9 @@ TEST(ScoreScan, EveryVariantFindsTheHighestAndItsFirstIndex) {
             SCOPED_TRACE(testing::Message() << "size " << size << " begin " << begin);
             EXPECT_EQ(HighestScoreSse2(scores.data(), begin, size), best);
 #if defined(__SSE2__) && defined(__GNUC__)
-            if (HaveSse41) EXPECT_EQ(HighestScoreSse41(scores.data(), begin, size), best);
+            if (HaveSse41) {
+                EXPECT_EQ(HighestScoreSse41(scores.data(), begin, size), best);
+            }
 #endif
             EXPECT_EQ(HighestScore(scores.data(), begin, size), best);
             const auto first = std::find(scores.begin() + begin, scores.end(), best);
