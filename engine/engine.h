@@ -93,7 +93,10 @@ public:
     void LoadEnginePosition(const EngineRequest& request);
     // The current position as a request (SearchDepth 1).
     EngineRequest CurrentRequest() const;
-    int SquareColor(int sq) const { return m_squareColor[sq]; }
+    int SquareColor(int sq) const {
+        if (m_colorSets[White] & SquareBit(sq)) return White;
+        return (m_colorSets[Black] & SquareBit(sq)) ? Black : NoColor;
+    }
     int SquarePiece(int sq) const { return m_squarePiece[sq]; }
     int SideToMove() const { return m_sideToMove; }
     int OtherSide() const { return m_otherSide; }
@@ -109,8 +112,9 @@ public:
     int PlyMovesEnd(int ply) const { return m_plyMovesEnd[ply]; }
     EngineMove StackMove(int index) const { return m_stackMoves[index]; }
     int StackScore(int index) const { return m_stackScores[index]; }
-    // False, with the position unchanged, for a move that leaves the own king
-    // attacked or a castling whose squares are blocked or attacked.
+    // For a move the generator produced in the current position. False, with
+    // the position unchanged, for a move that leaves the own king attacked or
+    // a castling whose squares are blocked or attacked.
     bool PlayMove(EngineMove move);
     void UndoMove();
     bool IsInCheck(int color) const;
@@ -133,17 +137,21 @@ public:
     int HistoryScore(int from, int to) const { return m_historyScore[from][to]; }
 
 private:
+    // Small, since every move writes one.
     struct UndoRecord {
         EngineMove Move;
-        std::int32_t Captured;
-        std::int32_t CastleRights;
-        std::int32_t EnPassantSquare;
+        std::uint8_t Captured;
+        std::uint8_t CastleRights;
+        std::int8_t EnPassantSquare;
         // As before the move, so that UndoMove need not count them back.
         std::array<std::int32_t, 2> TableSums;
     };
 
+    // Castling's rook and the pawn taken en passant; the hot part of a move
+    // is written out in PlayMove and UndoMove.
     template <bool KeepSums = true> void PutPiece(int sq, int color, int kind);
     template <bool KeepSums = true> void ClearSquare(int sq);
+    // The piece sets and sums from the kinds and the colour sets.
     void RebuildDerivedState();
     // Each returns the list's new end.
     int AddMove(int end, int from, int to, int flags);
@@ -200,9 +208,9 @@ private:
     void TakeLine(int ply, EngineMove move);
     std::uint64_t PerftAt(int depth);
 
-    // Position
-    std::array<std::int32_t, 64> m_squareColor{};
-    std::array<std::int32_t, 64> m_squarePiece{};
+    // Position: the kind on each square, NoPiece for none; its colour is
+    // read from the colour sets, so a move writes one byte per square.
+    std::array<std::uint8_t, 64> m_squarePiece{};
     std::int32_t m_sideToMove = White;
     std::int32_t m_otherSide = Black;
     std::int32_t m_castleRights = 0;

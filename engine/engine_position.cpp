@@ -44,11 +44,11 @@ EngineRequest StartRequest() {
 }
 
 TEngine::TEngine() {
-    m_squareColor.fill(NoColor);
     m_squarePiece.fill(NoPiece);
 }
 
 void TEngine::LoadEnginePosition(const EngineRequest& request) {
+    m_colorSets.fill(0);
     for (int s = 0; s < 64; ++s) {
         const char c = request.Board[s];
         int kind = NoPiece;
@@ -60,9 +60,8 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
             kind = KindOfLetter(static_cast<char>(c - 'a' + 'A'));
             color = Black;
         }
-        if (kind == NoPiece) color = NoColor; // any other letter is an empty square
-        m_squareColor[s] = color;
-        m_squarePiece[s] = kind;
+        m_squarePiece[s] = static_cast<std::uint8_t>(kind); // any other letter is an empty square
+        if (kind != NoPiece) m_colorSets[color] |= SquareBit(s);
     }
     m_sideToMove = request.WhiteToMove ? White : Black;
     m_otherSide = 1 - m_sideToMove;
@@ -70,7 +69,7 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
     // A right whose king or rook is away from home would castle with a
     // missing piece; play never produces one, so it is dropped here.
     const auto holds = [this](int sq, int color, int kind) {
-        return m_squareColor[sq] == color && m_squarePiece[sq] == kind;
+        return SquareColor(sq) == color && m_squarePiece[sq] == kind;
     };
     int rights = request.CastlingAllowed & AllCastling;
     if (!holds(60, White, King)) rights &= ~WhiteCastling;
@@ -89,7 +88,7 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
         const int victim = m_sideToMove == White ? ep + 8 : ep - 8;
         const int row = RowOfSquare(ep);
         const bool rowFits = m_sideToMove == White ? row == 2 : row == 5;
-        if (!rowFits || m_squareColor[ep] != NoColor || !holds(victim, m_otherSide, Pawn)) ep = -1;
+        if (!rowFits || m_squarePiece[ep] != NoPiece || !holds(victim, m_otherSide, Pawn)) ep = -1;
     }
     m_enPassantSquare = ep;
 
@@ -103,14 +102,13 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
 void TEngine::RebuildDerivedState() {
     for (auto& byColor : m_pieceSets)
         byColor.fill(0);
-    m_colorSets.fill(0);
     m_tableSums.fill(0);
     for (int s = 0; s < 64; ++s) {
-        const int c = m_squareColor[s];
-        if (c == NoColor) continue;
-        m_pieceSets[c][m_squarePiece[s]] |= SquareBit(s);
-        m_colorSets[c] |= SquareBit(s);
-        m_tableSums[c] += m_pieceSquareValue[c][m_squarePiece[s]][s];
+        const int k = m_squarePiece[s];
+        if (k == NoPiece) continue;
+        const int c = SquareColor(s);
+        m_pieceSets[c][k] |= SquareBit(s);
+        m_tableSums[c] += m_pieceSquareValue[c][k][s];
     }
 }
 
@@ -118,12 +116,12 @@ bool TEngine::IsConsistent() const {
     std::array<std::array<std::uint64_t, 6>, 2> pieceSets{};
     std::array<std::uint64_t, 2> colorSets{};
     std::array<std::int32_t, 2> tableSums{};
+    if ((m_colorSets[White] & m_colorSets[Black]) != 0) return false;
     for (int s = 0; s < 64; ++s) {
-        const int c = m_squareColor[s];
+        const int c = SquareColor(s);
         const int k = m_squarePiece[s];
         if ((c == NoColor) != (k == NoPiece)) return false;
         if (c == NoColor) continue;
-        if (c != White && c != Black) return false;
         if (k < Pawn || k > King) return false;
         pieceSets[c][k] |= SquareBit(s);
         colorSets[c] |= SquareBit(s);
@@ -133,20 +131,18 @@ bool TEngine::IsConsistent() const {
 }
 
 template <bool KeepSums> inline void TEngine::PutPiece(int sq, int color, int kind) {
-    m_squareColor[sq] = color;
-    m_squarePiece[sq] = kind;
+    m_squarePiece[sq] = static_cast<std::uint8_t>(kind);
     m_pieceSets[color][kind] |= SquareBit(sq);
     m_colorSets[color] |= SquareBit(sq);
     if constexpr (KeepSums) m_tableSums[color] += m_pieceSquareValue[color][kind][sq];
 }
 
 template <bool KeepSums> inline void TEngine::ClearSquare(int sq) {
-    const int color = m_squareColor[sq];
+    const int color = SquareColor(sq);
     if (color == NoColor) return;
     if constexpr (KeepSums) m_tableSums[color] -= m_pieceSquareValue[color][m_squarePiece[sq]][sq];
     m_pieceSets[color][m_squarePiece[sq]] &= ~SquareBit(sq);
     m_colorSets[color] &= ~SquareBit(sq);
-    m_squareColor[sq] = NoColor;
     m_squarePiece[sq] = NoPiece;
 }
 
@@ -158,7 +154,7 @@ EngineRequest TEngine::CurrentRequest() const {
             r.Board[s] = ' ';
         } else {
             const char upper = PieceLetters[kind];
-            r.Board[s] = m_squareColor[s] == White ? upper : static_cast<char>(upper - 'A' + 'a');
+            r.Board[s] = SquareColor(s) == White ? upper : static_cast<char>(upper - 'A' + 'a');
         }
     }
     r.WhiteToMove = m_sideToMove == White;
@@ -441,7 +437,7 @@ bool TEngine::PlayMove(EngineMove move) {
     }
     if (flags & MoveFlags::Castling) {
         if (checkers != 0) return false;
-        const auto empty = [this](int sq) { return m_squareColor[sq] == NoColor; };
+        const auto empty = [this](int sq) { return m_squarePiece[sq] == NoPiece; };
         int rookFrom;
         int rookTo;
         switch (to) {
@@ -472,14 +468,17 @@ bool TEngine::PlayMove(EngineMove move) {
         default:
             return false;
         }
-        const int rookColor = m_squareColor[rookFrom];
+        const int rookColor = SquareColor(rookFrom);
         const int rookKind = m_squarePiece[rookFrom];
         ClearSquare(rookFrom);
         if (rookColor != NoColor) PutPiece(rookTo, rookColor, rookKind);
     }
 
-    m_undoStack[m_searchPly] = {move, m_squarePiece[to], m_castleRights, m_enPassantSquare,
-                                sumsBefore};
+    const int mover = m_squarePiece[from];
+    const int captured = m_squarePiece[to];
+    m_undoStack[m_searchPly] = {move, static_cast<std::uint8_t>(captured),
+                                static_cast<std::uint8_t>(m_castleRights),
+                                static_cast<std::int8_t>(m_enPassantSquare), sumsBefore};
     ++m_searchPly;
     m_checkersKnown[m_searchPly] = false;
     m_castleRights = m_castleRights & CastleKeepMask[from] & CastleKeepMask[to];
@@ -487,10 +486,21 @@ bool TEngine::PlayMove(EngineMove move) {
         m_enPassantSquare = us == White ? to + 8 : to - 8;
     else
         m_enPassantSquare = -1;
-    const int kind = (flags & MoveFlags::Promotion) ? MovePromotion(move) : m_squarePiece[from];
-    ClearSquare(to);
-    ClearSquare(from);
-    PutPiece(to, us, kind);
+    // The generator's moves take only the other side's pieces.
+    const int kind = (flags & MoveFlags::Promotion) ? MovePromotion(move) : mover;
+    const std::uint64_t fromBit = SquareBit(from);
+    const std::uint64_t toBit = SquareBit(to);
+    if (captured != NoPiece) {
+        m_tableSums[them] -= m_pieceSquareValue[them][captured][to];
+        m_pieceSets[them][captured] &= ~toBit;
+        m_colorSets[them] &= ~toBit;
+    }
+    m_tableSums[us] += m_pieceSquareValue[us][kind][to] - m_pieceSquareValue[us][mover][from];
+    m_pieceSets[us][mover] &= ~fromBit;
+    m_pieceSets[us][kind] |= toBit;
+    m_colorSets[us] ^= fromBit | toBit;
+    m_squarePiece[from] = NoPiece;
+    m_squarePiece[to] = static_cast<std::uint8_t>(kind);
     if (flags & MoveFlags::EnPassant) ClearSquare(us == White ? to + 8 : to - 8);
     m_sideToMove = them;
     m_otherSide = us;
@@ -516,10 +526,20 @@ void TEngine::UndoMove() {
     const int from = MoveFrom(u.Move);
     const int to = MoveTo(u.Move);
     const int flags = MoveFlagsOf(u.Move);
-    const int kind = (flags & MoveFlags::Promotion) ? Pawn : m_squarePiece[to];
-    ClearSquare<false>(to);
-    PutPiece<false>(from, m_sideToMove, kind);
-    if (u.Captured != NoPiece) PutPiece<false>(to, m_otherSide, u.Captured);
+    const int us = m_sideToMove;
+    const int kind = m_squarePiece[to];
+    const int mover = (flags & MoveFlags::Promotion) ? Pawn : kind;
+    const std::uint64_t fromBit = SquareBit(from);
+    const std::uint64_t toBit = SquareBit(to);
+    m_pieceSets[us][kind] &= ~toBit;
+    m_pieceSets[us][mover] |= fromBit;
+    m_colorSets[us] ^= fromBit | toBit;
+    m_squarePiece[from] = static_cast<std::uint8_t>(mover);
+    m_squarePiece[to] = u.Captured;
+    if (u.Captured != NoPiece) {
+        m_pieceSets[m_otherSide][u.Captured] |= toBit;
+        m_colorSets[m_otherSide] |= toBit;
+    }
     if (flags & MoveFlags::Castling) {
         int rookFrom = -1;
         int rookTo = -1;
@@ -544,7 +564,7 @@ void TEngine::UndoMove() {
             break;
         }
         if (rookFrom >= 0) {
-            const int rookColor = m_squareColor[rookFrom];
+            const int rookColor = SquareColor(rookFrom);
             const int rookKind = m_squarePiece[rookFrom];
             ClearSquare<false>(rookFrom);
             if (rookColor != NoColor) PutPiece<false>(rookTo, rookColor, rookKind);

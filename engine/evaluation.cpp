@@ -8,12 +8,12 @@ namespace quintavo::engine {
 namespace {
 
 // Knights, bishops, rooks and queens of one colour, by material value.
-int PieceMaterial(const std::array<std::int32_t, 64>& colors,
-                  const std::array<std::int32_t, 64>& pieces, int color) {
+int PieceMaterial(const TEngine& e, int color) {
     int sum = 0;
     for (int s = 0; s < 64; ++s) {
-        if (colors[s] == color && pieces[s] >= Knight && pieces[s] <= Queen)
-            sum += MaterialValue[pieces[s]];
+        const int kind = e.SquarePiece(s);
+        if (e.SquareColor(s) == color && kind >= Knight && kind <= Queen)
+            sum += MaterialValue[kind];
     }
     return sum;
 }
@@ -51,10 +51,10 @@ void TEngine::BuildPieceSquareValues() {
 
     for (int color = White; color <= Black; ++color) {
         auto& own = m_pieceSquareValue[color];
-        const int opposingMaterial = PieceMaterial(m_squareColor, m_squarePiece, 1 - color);
+        const int opposingMaterial = PieceMaterial(*this, 1 - color);
         int kingSquare = -1;
         for (int s = 0; s < 64 && kingSquare < 0; ++s) {
-            if (m_squareColor[s] == color && m_squarePiece[s] == King) kingSquare = s;
+            if (SquareColor(s) == color && m_squarePiece[s] == King) kingSquare = s;
         }
         const bool middleGame = opposingMaterial > 1400;
         for (int s = 0; s < 64; ++s) {
