@@ -245,15 +245,16 @@ private:
     std::array<std::array<std::array<std::int32_t, 64>, 6>, 2> m_pieceSquareValue{};
     // The pawn terms depend on nothing but the pawns and the tables, and the
     // pawns change in few moves: their score is remembered by pawn sets.
-    struct PawnEntry {
+    // Half a cache line each, so that no look-up straddles two.
+    struct alignas(32) PawnEntry {
         std::uint64_t White = 0;
         std::uint64_t Black = 0;
         std::int32_t Score[2] = {0, 0};
+        // The rook terms' files, bit f for file f: those without pawns of the
+        // colour, and those without any pawn.
+        std::uint8_t NoOwnPawnFiles[2] = {0, 0};
+        std::uint8_t NoPawnFiles = 0;
         bool Valid = false;
-        // The rook terms' files: every square of each file without pawns of
-        // the colour, and of each file without any pawn.
-        std::uint64_t NoOwnPawn[2] = {0, 0};
-        std::uint64_t NoPawn = 0;
     };
     static constexpr int PawnCacheBits = 14;
     static constexpr int PawnCacheSize = 1 << PawnCacheBits;

@@ -17,6 +17,11 @@ inline int CountFew(std::uint64_t set) {
     return n;
 }
 
+// Every square of the files whose bits are set, bit f for file f.
+inline std::uint64_t FileSquares(std::uint8_t files) {
+    return files * 0x0101010101010101ull;
+}
+
 // A miss counts the terms out of line.
 inline const TEngine::PawnEntry& TEngine::PawnScores() {
     const std::uint64_t white = m_pieceSets[White][Pawn];
@@ -36,7 +41,8 @@ inline int TEngine::Evaluate() {
     // A rook earns 10 on a file without own pawns and 5 more without any.
     for (int c = White; c <= Black; ++c) {
         const std::uint64_t rooks = m_pieceSets[c][Rook];
-        score[c] += 10 * CountFew(rooks & pawns.NoOwnPawn[c]) + 5 * CountFew(rooks & pawns.NoPawn);
+        score[c] += 10 * CountFew(rooks & FileSquares(pawns.NoOwnPawnFiles[c])) +
+                    5 * CountFew(rooks & FileSquares(pawns.NoPawnFiles));
     }
     return m_sideToMove == White ? score[White] - score[Black] : score[Black] - score[White];
 }

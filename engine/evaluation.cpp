@@ -18,12 +18,12 @@ int PieceMaterial(const TEngine& e, int color) {
     return sum;
 }
 
-// Every square of each file that holds a piece of the set.
-std::uint64_t FilesOf(std::uint64_t set) {
+// Bit f for each file f that holds a piece of the set.
+std::uint8_t FilesOf(std::uint64_t set) {
     set |= set >> 32;
     set |= set >> 16;
     set |= set >> 8;
-    return (set & 0xFF) * 0x0101010101010101ull;
+    return static_cast<std::uint8_t>(set);
 }
 
 } // namespace
@@ -104,9 +104,9 @@ void TEngine::CountPawnScores(PawnEntry& entry) {
             }
         }
         entry.Score[c] = score;
-        entry.NoOwnPawn[c] = ~FilesOf(m_pieceSets[c][Pawn]);
+        entry.NoOwnPawnFiles[c] = static_cast<std::uint8_t>(~FilesOf(m_pieceSets[c][Pawn]));
     }
-    entry.NoPawn = entry.NoOwnPawn[White] & entry.NoOwnPawn[Black];
+    entry.NoPawnFiles = entry.NoOwnPawnFiles[White] & entry.NoOwnPawnFiles[Black];
     entry.White = m_pieceSets[White][Pawn];
     entry.Black = m_pieceSets[Black][Pawn];
     entry.Valid = true;
