@@ -1,11 +1,12 @@
 #include "engine/move_text.h"
 
+#include "rules/square.h"
+
 namespace quintavo::engine {
 
 std::string SquareText(int engineSquare) {
     if (engineSquare < 0 || engineSquare > 63) return "-";
-    return {static_cast<char>('a' + FileOfSquare(engineSquare)),
-            static_cast<char>('8' - RowOfSquare(engineSquare))};
+    return CoordinateName(FromEngineSquare(engineSquare));
 }
 
 std::string MoveText(EngineMove move) {

@@ -169,13 +169,7 @@ std::string ToFen(const FenPosition& position) {
     if (rights & BlackKingSide) fen += 'k';
     if (rights & BlackQueenSide) fen += 'q';
     fen += ' ';
-    if (position.EnPassant == Square::None) {
-        fen += '-';
-    } else {
-        std::string name = SquareName(position.EnPassant);
-        name[0] = static_cast<char>(name[0] - 'A' + 'a');
-        fen += name;
-    }
+    fen += position.EnPassant == Square::None ? "-" : CoordinateName(position.EnPassant);
     fen += " 0 1";
     return fen;
 }

@@ -104,12 +104,10 @@ std::string WriteSan(const BoardModel& model, const GameMove& move) {
     if (IsCastling(model, move.From, move.To)) {
         san = FileOf(move.To) == 7 ? "O-O" : "O-O-O";
     } else if (piece == 'p') {
-        const std::string to = SquareName(move.To);
         const bool takes = FileOf(move.From) != FileOf(move.To); // en passant too
-        if (takes) san += Lower(SquareName(move.From)[0]);
+        if (takes) san += CoordinateName(move.From)[0];
         if (takes) san += 'x';
-        san += Lower(to[0]);
-        san += to[1];
+        san += CoordinateName(move.To);
         if (IsPawnPromotion(model, move.From, move.To)) {
             san += '=';
             san += Upper(IsPromotionLetter(move.Promotion) ? move.Promotion : 'q');
@@ -125,13 +123,11 @@ std::string WriteSan(const BoardModel& model, const GameMove& move) {
             sameFile = sameFile || FileOf(other.From) == FileOf(move.From);
             sameRank = sameRank || RankOf(other.From) == RankOf(move.From);
         }
-        const std::string from = SquareName(move.From);
-        if (others && (!sameFile || sameRank)) san += Lower(from[0]);
+        const std::string from = CoordinateName(move.From);
+        if (others && (!sameFile || sameRank)) san += from[0];
         if (others && sameFile) san += from[1];
         if (capture) san += 'x';
-        const std::string to = SquareName(move.To);
-        san += Lower(to[0]);
-        san += to[1];
+        san += CoordinateName(move.To);
     }
     return san + CheckMark(model, move);
 }

@@ -16,4 +16,9 @@ std::string SquareName(Square sq) {
     return {static_cast<char>('A' + FileOf(sq) - 1), static_cast<char>('0' + RankOf(sq))};
 }
 
+std::string CoordinateName(Square sq) {
+    if (sq == Square::None) return {};
+    return {static_cast<char>('a' + FileOf(sq) - 1), static_cast<char>('0' + RankOf(sq))};
+}
+
 } // namespace quintavo

@@ -62,6 +62,9 @@ Square SquareFromName(std::string_view text);
 // Upper-case name as the move list writes it ("E4"); empty for None.
 std::string SquareName(Square sq);
 
+// Lower-case name as FEN, SAN and UCI write it ("e4"); empty for None.
+std::string CoordinateName(Square sq);
+
 // The engine's 0 ... 63 numbering.
 constexpr int EngineSquare(Square sq) {
     return Ordinal(sq) - 1;

@@ -15,6 +15,7 @@ TEST(Square, NumberingRunsFromA8ToH1) {
         const Square sq = ToSquare(ordinal);
         EXPECT_EQ(MakeSquare(FileOf(sq), RankOf(sq)), sq);
         EXPECT_EQ(SquareFromName(SquareName(sq)), sq);
+        EXPECT_EQ(SquareFromName(CoordinateName(sq)), sq);
     }
 }
 
@@ -48,6 +49,9 @@ TEST(Square, FromName) {
     for (const auto& c : cases)
         EXPECT_EQ(SquareFromName(c.text), c.expected) << c.text;
     EXPECT_EQ(SquareName(Square::None), "");
+    EXPECT_EQ(SquareName(Square::E4), "E4");
+    EXPECT_EQ(CoordinateName(Square::E4), "e4");
+    EXPECT_EQ(CoordinateName(Square::None), "");
 }
 
 } // namespace

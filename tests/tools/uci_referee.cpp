@@ -16,10 +16,6 @@ namespace {
 
 using namespace quintavo;
 
-std::string NameOf(Square sq) {
-    return {static_cast<char>('a' + FileOf(sq) - 1), static_cast<char>('0' + RankOf(sq))};
-}
-
 bool IsPromotion(const BoardModel& model, Square from, Square to) {
     const char piece = model.PieceAt(from);
     return (piece == 'P' && RankOf(to) == 8) || (piece == 'p' && RankOf(to) == 1);
@@ -44,7 +40,7 @@ public:
                 const Square from = ToSquare(f);
                 const Square to = ToSquare(t);
                 if (!m_model->IsLegalMove(from, to)) continue;
-                list += ' ' + NameOf(from) + NameOf(to);
+                list += ' ' + CoordinateName(from) + CoordinateName(to);
                 if (IsPromotion(*m_model, from, to)) list += 'q';
             }
         }
