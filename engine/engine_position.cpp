@@ -72,12 +72,10 @@ void TEngine::LoadEnginePosition(const EngineRequest& request) {
         return SquareColor(sq) == color && m_squarePiece[sq] == kind;
     };
     int rights = request.CastlingAllowed & AllCastling;
-    if (!holds(60, White, King)) rights &= ~WhiteCastling;
-    if (!holds(63, White, Rook)) rights &= ~WhiteKingSide;
-    if (!holds(56, White, Rook)) rights &= ~WhiteQueenSide;
-    if (!holds(4, Black, King)) rights &= ~BlackCastling;
-    if (!holds(7, Black, Rook)) rights &= ~BlackKingSide;
-    if (!holds(0, Black, Rook)) rights &= ~BlackQueenSide;
+    for (const EngineCastling& c : Castlings) {
+        if (!holds(c.KingFrom, c.Color, King) || !holds(c.RookFrom, c.Color, Rook))
+            rights &= ~c.Right;
+    }
     m_castleRights = rights;
 
     // Only a square a double step can have passed over, with the pawn that
@@ -314,12 +312,9 @@ template <int Us> void TEngine::GenerateAllMovesOf() {
             break;
         }
     }
-    if constexpr (Us == White) {
-        if (m_castleRights & WhiteKingSide) end = AddMove(end, 60, 62, MoveFlags::Castling);
-        if (m_castleRights & WhiteQueenSide) end = AddMove(end, 60, 58, MoveFlags::Castling);
-    } else {
-        if (m_castleRights & BlackKingSide) end = AddMove(end, 4, 6, MoveFlags::Castling);
-        if (m_castleRights & BlackQueenSide) end = AddMove(end, 4, 2, MoveFlags::Castling);
+    for (int i = 2 * Us; i < 2 * Us + 2; ++i) {
+        const EngineCastling& c = Castlings[i];
+        if (m_castleRights & c.Right) end = AddMove(end, c.KingFrom, c.KingTo, MoveFlags::Castling);
     }
     end = AddEnPassantMoves<Us>(end);
     m_plyMovesEnd[p] = end;
@@ -437,41 +432,16 @@ bool TEngine::PlayMove(EngineMove move) {
     }
     if (flags & MoveFlags::Castling) {
         if (checkers != 0) return false;
-        const auto empty = [this](int sq) { return m_squarePiece[sq] == NoPiece; };
-        int rookFrom;
-        int rookTo;
-        switch (to) {
-        case 62:
-            if (!empty(61) || !empty(62) || IsAttacked(61, them) || IsAttacked(62, them))
-                return false;
-            rookFrom = 63;
-            rookTo = 61;
-            break;
-        case 58:
-            if (!empty(57) || !empty(58) || !empty(59) || IsAttacked(58, them) ||
-                IsAttacked(59, them))
-                return false;
-            rookFrom = 56;
-            rookTo = 59;
-            break;
-        case 6:
-            if (!empty(5) || !empty(6) || IsAttacked(5, them) || IsAttacked(6, them)) return false;
-            rookFrom = 7;
-            rookTo = 5;
-            break;
-        case 2:
-            if (!empty(1) || !empty(2) || !empty(3) || IsAttacked(2, them) || IsAttacked(3, them))
-                return false;
-            rookFrom = 0;
-            rookTo = 3;
-            break;
-        default:
+        const EngineCastling* c = CastlingTo(to);
+        if (c == nullptr) return false;
+        const std::uint64_t occupied = m_colorSets[White] | m_colorSets[Black];
+        if ((occupied & c->MustBeEmpty) != 0 || IsAttacked(c->Passes[0], them) ||
+            IsAttacked(c->Passes[1], them))
             return false;
-        }
-        const int rookColor = SquareColor(rookFrom);
-        const int rookKind = m_squarePiece[rookFrom];
-        ClearSquare(rookFrom);
-        if (rookColor != NoColor) PutPiece(rookTo, rookColor, rookKind);
+        const int rookColor = SquareColor(c->RookFrom);
+        const int rookKind = m_squarePiece[c->RookFrom];
+        ClearSquare(c->RookFrom);
+        if (rookColor != NoColor) PutPiece(c->RookTo, rookColor, rookKind);
     }
 
     const int mover = m_squarePiece[from];
@@ -541,33 +511,11 @@ void TEngine::UndoMove() {
         m_colorSets[m_otherSide] |= toBit;
     }
     if (flags & MoveFlags::Castling) {
-        int rookFrom = -1;
-        int rookTo = -1;
-        switch (to) {
-        case 62:
-            rookFrom = 61;
-            rookTo = 63;
-            break;
-        case 58:
-            rookFrom = 59;
-            rookTo = 56;
-            break;
-        case 6:
-            rookFrom = 5;
-            rookTo = 7;
-            break;
-        case 2:
-            rookFrom = 3;
-            rookTo = 0;
-            break;
-        default:
-            break;
-        }
-        if (rookFrom >= 0) {
-            const int rookColor = SquareColor(rookFrom);
-            const int rookKind = m_squarePiece[rookFrom];
-            ClearSquare<false>(rookFrom);
-            if (rookColor != NoColor) PutPiece<false>(rookTo, rookColor, rookKind);
+        if (const EngineCastling* c = CastlingTo(to)) {
+            const int rookColor = SquareColor(c->RookTo);
+            const int rookKind = m_squarePiece[c->RookTo];
+            ClearSquare<false>(c->RookTo);
+            if (rookColor != NoColor) PutPiece<false>(c->RookFrom, rookColor, rookKind);
         }
     }
     if (flags & MoveFlags::EnPassant)

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 
 #include "rules/castling.h"
@@ -69,19 +70,52 @@ inline constexpr std::array<bool, 6> SlidingPiece = {false, false, true, true, t
 // belongs to, so a captured corner rook takes its side's right with it.
 inline constexpr std::array<int, 64> CastleKeepMask = [] {
     std::array<int, 64> m{};
-    for (auto& v : m)
-        v = AllCastling;
-    m[0] = AllCastling & ~BlackQueenSide;  // a8
-    m[4] = AllCastling & ~BlackCastling;   // e8
-    m[7] = AllCastling & ~BlackKingSide;   // h8
-    m[56] = AllCastling & ~WhiteQueenSide; // a1
-    m[60] = AllCastling & ~WhiteCastling;  // e1
-    m[63] = AllCastling & ~WhiteKingSide;  // h1
+    for (int s = 0; s < 64; ++s)
+        m[s] = AllCastling & ~RightsTiedTo(FromEngineSquare(s));
     return m;
 }();
 
 constexpr std::uint64_t SquareBit(int s) {
     return std::uint64_t{1} << s;
+}
+
+// The rules' four castlings in engine squares, in their order: each colour's
+// king side first, which is the order the generator lists them in.
+struct EngineCastling {
+    CastleSet Right;
+    int Color;
+    int KingFrom, KingTo, RookFrom, RookTo;
+    std::uint64_t MustBeEmpty;
+    std::array<int, 2> Passes; // besides the king's own square
+};
+inline constexpr std::array<EngineCastling, 4> Castlings = [] {
+    std::array<EngineCastling, 4> t{};
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const CastlingMove& c = CastlingMoves[i];
+        std::uint64_t empty = 0;
+        for (const Square sq : c.MustBeEmpty)
+            if (sq != Square::None) empty |= SquareBit(EngineSquare(sq));
+        t[i] = {c.Right,
+                (c.Right & WhiteCastling) ? White : Black,
+                EngineSquare(c.KingFrom),
+                EngineSquare(c.KingTo),
+                EngineSquare(c.RookFrom),
+                EngineSquare(c.RookTo),
+                empty,
+                {EngineSquare(c.Passes[0]), EngineSquare(c.Passes[1])}};
+    }
+    return t;
+}();
+static_assert(Castlings[2 * White].Right == WhiteKingSide &&
+              Castlings[2 * White + 1].Right == WhiteQueenSide &&
+              Castlings[2 * Black].Right == BlackKingSide &&
+              Castlings[2 * Black + 1].Right == BlackQueenSide);
+
+// The castling whose king lands on the square; null for every other square.
+constexpr const EngineCastling* CastlingTo(int kingTo) {
+    for (const EngineCastling& c : Castlings)
+        if (c.KingTo == kingTo) return &c;
+    return nullptr;
 }
 
 inline constexpr std::array<std::uint64_t, 8> FileSet = [] {
